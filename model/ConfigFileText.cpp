@@ -1,0 +1,110 @@
+#include "ConfigFileText.h"
+
+#include "KaveloConfigParser.h"
+
+#include <algorithm>
+#include <cstdarg>
+#include <cstdio>
+
+namespace {
+
+constexpr int kDateFormat = 0;
+constexpr int kDateTime = 1;
+constexpr int kCardFormat = 45;
+constexpr int kCardFormatFromFirmware = 218;
+
+std::time_t systemClock() {
+    return std::time(nullptr);
+}
+ClockFunction gClock = systemClock;
+
+void appendf(std::string& out, const char* format, ...) {
+    char line[1024]; // longest line: three 35-byte keywords and three 11-digit values
+    va_list arguments;
+    va_start(arguments, format);
+    const int length = std::vsnprintf(line, sizeof line, format, arguments);
+    va_end(arguments);
+    if (length > 0)
+        out.append(line, std::min(static_cast<std::size_t>(length), sizeof line - 1));
+}
+
+void appendSetting(std::string& out, const KaveloConfigParser& config, int index) {
+    appendf(out, "%s=[%d];\n", configKeywords[index], config.getCameraValue(index));
+}
+
+void appendSettings(std::string& out, const KaveloConfigParser& config, int first, int last) {
+    for (int index = first; index <= last; ++index)
+        appendSetting(out, config, index);
+}
+
+void appendDateLine(std::string& out, const KaveloConfigParser& config, const std::tm& now) {
+    if (config.getCameraValue(kDateTime) == 0) {
+        // Split so that no "??/" or "??-" reads as a trigraph.
+        out += "Date time=[????" "/??" "/??" "-??" ":??" ":??];\n\n";
+        return;
+    }
+    const int year = now.tm_year + 1900;
+    const int month = now.tm_mon + 1;
+    switch (config.getCameraValue(kDateFormat)) {
+    case 0:
+        appendf(out, "Date time=[%04d/%02d/%02d-%02d:%02d:%02d];\n\n", year, month, now.tm_mday,
+                now.tm_hour, now.tm_min, now.tm_sec);
+        break;
+    case 1:
+        appendf(out, "Date time=[%02d/%02d/%04d-%02d:%02d:%02d];\n\n", now.tm_mday, month, year,
+                now.tm_hour, now.tm_min, now.tm_sec);
+        break;
+    case 2:
+        appendf(out, "Date time=[%02d/%02d/%04d-%02d:%02d:%02d];\n\n", month, now.tm_mday, year,
+                now.tm_hour, now.tm_min, now.tm_sec);
+        break;
+    default: // a date format the camera does not know: no date line at all
+        break;
+    }
+}
+
+} // namespace
+
+void setClockForTesting(ClockFunction clock) {
+    gClock = clock != nullptr ? clock : systemClock;
+}
+
+std::tm currentLocalTime() {
+    const std::time_t now = gClock();
+    std::tm local{};
+#if defined(_WIN32)
+    localtime_s(&local, &now);
+#else
+    localtime_r(&now, &local);
+#endif
+    return local;
+}
+
+std::string configFileText(const KaveloConfigParser& config, const std::tm& localNow) {
+    std::string out;
+    out.reserve(2048);
+    appendSetting(out, config, 0);
+    appendDateLine(out, config, localNow);
+    appendSetting(out, config, 2);
+    out += "\nVIDEO MODE 1\n";
+    appendSettings(out, config, 3, 14);
+    out += "\nVIDEO MODE 2\n";
+    appendSettings(out, config, 15, 26);
+    out += "\nPHOTO MODE\n";
+    appendSettings(out, config, 27, 31);
+    out += "\nPHOTO MODE\n"; // the camera-wide section repeats the photo header
+    for (int index = 32; index <= 49; ++index) {
+        // Older firmware knows no card-format setting.
+        if (index == kCardFormat && config.getFirmwareNumber() < kCardFormatFromFirmware)
+            continue;
+        appendSetting(out, config, index);
+    }
+    for (int red = 50; red <= 56; red += 3) {
+        appendf(out, "%s=[%d],%s=[%d],%s=[%d];\n", configKeywords[red], config.getCameraValue(red),
+                configKeywords[red + 1], config.getCameraValue(red + 1), configKeywords[red + 2],
+                config.getCameraValue(red + 2));
+    }
+    appendSettings(out, config, 59, 63);
+    appendf(out, "\n{%s}\n{%s}\n", config.getFirmwareString(), config.getRevisionString());
+    return out;
+}

@@ -1,0 +1,236 @@
+// Reading the configuration file: keyword search, bracketed values, the custom
+// white-balance triples, and the whole read with its refusals.
+#include "CNumbers.h"
+#include "KaveloConfigParser.h"
+#include "TextScan.h"
+
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <sys/stat.h>
+
+namespace {
+
+constexpr int kDateTimeSetting = 1;
+constexpr int kFirstGainSetting = 50;
+
+void reportMissingKeyword(const char* keyword) {
+    std::fprintf(stderr, "Problem parsing file: %s keyword not found!!!\n", keyword);
+}
+
+// The value between `source` and the next "]" on the line, as a range of the
+// text; false when the line has no "]".
+bool findBracketedValue(const char* source, const char* end, const char** valueEnd) {
+    const char* close = findOnLine(source, end, ']');
+    if (close == nullptr)
+        return false;
+    *valueEnd = close;
+    return true;
+}
+
+// Where each single-value setting is found: its keyword's n-th occurrence.
+// Video mode 2 repeats video mode 1's keywords, and "Movie Time Lapse Record"
+// also begins the "... Customized Value" keyword, so video mode 2's time-lapse
+// line is that keyword's third occurrence.
+struct SettingLookup {
+    int first;
+    int last;
+    long occurrence;
+};
+constexpr SettingLookup kLookupsBeforeGains[] = {
+    {0, 0, 1}, {2, 2, 1}, {3, 14, 1}, {15, 16, 2}, {17, 17, 3}, {18, 26, 2}, {27, 49, 1},
+};
+constexpr SettingLookup kLookupsAfterGains[] = {{59, 63, 1}};
+
+} // namespace
+
+int KaveloConfigParser::searchKeywordOffset(const char* keyword, const char* text,
+                                            long length) const {
+    const long keywordLength = static_cast<long>(std::strlen(keyword));
+    if (length <= keywordLength)
+        return -1;
+    const char* end = text + length;
+    // The keyword must leave at least one byte of text after it.
+    const char* lastStart = end - keywordLength - 1;
+    const char* match = nullptr;
+    if (keywordLength == 0) {
+        match = text;
+    } else {
+        for (const char* p = text; p <= lastStart; ++p) {
+            p = static_cast<const char*>(
+                std::memchr(p, keyword[0], static_cast<std::size_t>(lastStart - p + 1)));
+            if (p == nullptr)
+                break;
+            if (std::memcmp(p, keyword, static_cast<std::size_t>(keywordLength)) == 0) {
+                match = p;
+                break;
+            }
+        }
+    }
+    if (match == nullptr)
+        return -1;
+    // Only the first occurrence counts, even when its line has no "[".
+    const char* open = findOnLine(match, end, '[');
+    if (open == nullptr || open + 1 - text > INT_MAX)
+        return -1;
+    return static_cast<int>(open + 1 - text);
+}
+
+bool KaveloConfigParser::getStringInsideSquareBrackets(const char* source, char* destination,
+                                                       const char* end) const {
+    const char* valueEnd = nullptr;
+    if (!findBracketedValue(source, end, &valueEnd))
+        return false;
+    copyCut(destination, kTextSize, source, valueEnd);
+    return true;
+}
+
+bool KaveloConfigParser::getValueForKeyword(const char* keyword, const char* text, long length,
+                                            int* destination, long occurrence) const {
+    if (occurrence < 1)
+        return false;
+    long position = 0;
+    for (long n = 0; n < occurrence; ++n) {
+        const int offset = searchKeywordOffset(keyword, text + position, length - position);
+        if (offset < 0)
+            return false;
+        position += offset;
+    }
+    const char* valueEnd = nullptr;
+    if (!findBracketedValue(text + position, text + length, &valueEnd))
+        return false;
+    // Converted in place: a value of any length reads like atoi on its whole text.
+    *destination = convertInteger(text + position, valueEnd);
+    return true;
+}
+
+bool KaveloConfigParser::readCustomWhiteBalances(const char* text, long length) {
+    const char* end = text + length;
+    long position = 0;
+    for (int triple = 0; triple < 3; ++triple) {
+        const int red = kFirstGainSetting + 3 * triple;
+        for (int colour = 0; colour < 3; ++colour) {
+            const int setting = red + colour;
+            const char* keyword = configKeywords[setting];
+            const int offset = searchKeywordOffset(keyword, text + position, length - position);
+            if (offset < 0) {
+                // The gain keeps its value and the search goes on from here.
+                reportMissingKeyword(keyword);
+                continue;
+            }
+            const char* value = text + position + offset;
+            // Red and green move the position on; blue is only read, so the
+            // next triple's red gain is searched from after the green gain.
+            if (colour != 2)
+                position += offset;
+            const char* valueEnd = nullptr;
+            if (findBracketedValue(value, end, &valueEnd)) {
+                cameraValues[setting] = convertInteger(value, valueEnd);
+            } else {
+                reportMissingKeyword(keyword);
+                cameraValues[setting] = 0;
+            }
+        }
+    }
+    return true;
+}
+
+bool KaveloConfigParser::readConfigFile(const char* path) {
+    // Binary mode: the size measured below must be the number of bytes read.
+    FILE* stream = std::fopen(path, "rb");
+    if (stream == nullptr)
+        return false;
+    return parseConfigFile(stream);
+}
+
+bool KaveloConfigParser::parseConfigFile(FILE* stream) {
+    // Only a regular file has a size that can be measured and trusted.
+    struct stat status;
+    long size = -1;
+    if (fstat(fileno(stream), &status) == 0 && S_ISREG(status.st_mode) &&
+        std::fseek(stream, 0, SEEK_END) == 0)
+        size = std::ftell(stream);
+    if (size < 0 || std::fseek(stream, 0, SEEK_SET) != 0) {
+        std::fputs("Problem reading file !!!\n", stderr);
+        std::fclose(stream);
+        return false;
+    }
+    if (size > kMaxFileSize) {
+        std::fclose(stream);
+        return false;
+    }
+    // Exactly the file's size, so that no scan can read past the text unseen.
+    char* buffer = static_cast<char*>(std::malloc(size > 0 ? static_cast<std::size_t>(size) : 1));
+    if (buffer == nullptr) {
+        std::fputs("Problem allocating memory buffer !!!\n", stderr);
+        std::fclose(stream);
+        return false;
+    }
+    long got = 0;
+    while (got < size) {
+        const std::size_t n =
+            std::fread(buffer + got, 1, static_cast<std::size_t>(size - got), stream);
+        if (n == 0)
+            break;
+        got += static_cast<long>(n);
+    }
+    const bool complete = got == size && !std::ferror(stream);
+    std::fclose(stream);
+    if (!complete) {
+        std::fputs("Problem reading file !!!\n", stderr);
+        std::free(buffer);
+        return false;
+    }
+    const bool loaded = parseText(buffer, size);
+    std::free(buffer);
+    return loaded;
+}
+
+bool KaveloConfigParser::parseText(const char* text, long length) {
+    std::memset(firmwareString, 0, sizeof firmwareString);
+    if (!getFirmwareString(text, length, firmwareString)) {
+        std::fputs("Problem parsing file: Firmware version not found !!!\n", stderr);
+        return false;
+    }
+    std::memset(revisionString, 0, sizeof revisionString);
+    if (!getRevisionString(text, length, revisionString)) {
+        std::fputs("Problem parsing file: Revision version not found !!!\n", stderr);
+        return false;
+    }
+    if (!checkFirmwareAndRevision()) {
+        std::fputs("Firmware or revision not supported !!!\n", stderr);
+        return false;
+    }
+    if (!readCameraTime(text, length)) {
+        std::fputs("Problem parsing file: Date not found or format not correct !!!\n", stderr);
+        return false;
+    }
+    auto readSettings = [&](const SettingLookup& lookup) {
+        for (int setting = lookup.first; setting <= lookup.last; ++setting) {
+            if (!getValueForKeyword(configKeywords[setting], text, length, &cameraValues[setting],
+                                    lookup.occurrence))
+                reportMissingKeyword(configKeywords[setting]);
+        }
+    };
+    for (const SettingLookup& lookup : kLookupsBeforeGains)
+        readSettings(lookup);
+    readCustomWhiteBalances(text, length);
+    for (const SettingLookup& lookup : kLookupsAfterGains)
+        readSettings(lookup);
+    return true;
+}
+
+// The "Date time" line's value becomes the camera time; a file without that
+// line keeps the earlier text. False only when the line has no closing "]".
+bool KaveloConfigParser::readCameraTime(const char* text, long length) {
+    const int offset = searchKeywordOffset(configKeywords[kDateTimeSetting], text, length);
+    if (offset < 0)
+        return true;
+    const char* value = text + offset;
+    const char* valueEnd = nullptr;
+    if (!findBracketedValue(value, text + length, &valueEnd))
+        return false;
+    std::memset(cameraTime, 0, sizeof cameraTime);
+    copyCut(cameraTime, sizeof cameraTime, value, valueEnd); // cut to 255 bytes: it is only shown
+    return true;
+}

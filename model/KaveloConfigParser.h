@@ -1,0 +1,72 @@
+// The camera's configuration: 64 integer settings, the firmware and revision
+// identification, the camera's clock text, and the reading and writing of the
+// configuration file that the camera keeps on its memory card.
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+
+constexpr int kSettingCount = 64;
+constexpr int kTextSize = 256;      // identification and clock texts, NUL included
+constexpr long kMaxFileSize = 7000; // larger files are refused
+
+// Keyword of each setting as the file names it; video mode 2 (15..26) repeats
+// the keywords of video mode 1 (3..14), and the custom white-balance triples
+// share "Green Gain" and "Blue Gain".
+extern const char configKeywords[kSettingCount][kTextSize];
+
+class KaveloConfigParser {
+  public:
+    KaveloConfigParser();
+
+    // Settings
+    void setDefaults();
+    bool setCameraValue(int index, int value);
+    int getCameraValue(int index) const;
+
+    // Identification (accessor forms)
+    int getFirmwareNumber() const { return firmwareNumber; }
+    int getRevisionNumber() const { return revisionNumber; }
+    const char* getFirmwareString() const { return firmwareString; }
+    const char* getRevisionString() const { return revisionString; }
+    const char* getCameraTime() const { return cameraTime; }
+
+    // Identification (finding forms): look for the brace-enclosed identifier in
+    // `text`, copy it into `destination` (256 bytes, cleared by the caller) and
+    // derive the number. Print nothing.
+    bool getFirmwareString(const char* text, long length, char* destination);
+    bool getRevisionString(const char* text, long length, char* destination);
+    bool checkFirmwareAndRevision() const;
+
+    // Text primitives. `searchKeywordOffset` answers the index, within `text`,
+    // of the byte after the "[" that follows the first occurrence of `keyword`
+    // on its line, or -1. `getStringInsideSquareBrackets` copies the bytes from
+    // `source` up to the next "]" on the line (at most 255 of them) into
+    // `destination`, which the caller cleared; `end` bounds the scan.
+    int searchKeywordOffset(const char* keyword, const char* text, long length) const;
+    bool getStringInsideSquareBrackets(const char* source, char* destination,
+                                       const char* end) const;
+    bool readCustomWhiteBalances(const char* text, long length);
+
+    // Reading: false, with every setting and the clock text unchanged, when
+    // the file is refused.
+    bool readConfigFile(const char* path);
+    bool parseConfigFile(FILE* stream);
+    bool getValueForKeyword(const char* keyword, const char* text, long length, int* destination,
+                            long occurrence) const;
+
+    // Writing: replaces the file at `path` whole, or leaves it untouched and
+    // answers false.
+    bool writeConfigFile(const char* path) const;
+
+  private:
+    bool parseText(const char* text, long length);
+    bool readCameraTime(const char* text, long length);
+
+    char cameraTime[kTextSize];
+    char firmwareString[kTextSize];
+    char revisionString[kTextSize];
+    int firmwareNumber;
+    int revisionNumber;
+    int cameraValues[kSettingCount];
+};

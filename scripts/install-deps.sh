@@ -10,16 +10,24 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth x11-apps imagemagick fonts-dejavu-core
   desktop-file-utils appstream
+  locales
 )
+
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
 
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+if [ ${#missing[@]} -gt 0 ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -qq
+  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
 
-sudo=""
-[ "$(id -u)" -ne 0 ] && sudo="sudo"
-export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# A locale whose decimal separator is a comma, for the tests that check that
+# numbers in the file never follow the desktop's language.
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+  $sudo localedef -i de_DE -f UTF-8 de_DE.UTF-8
+fi

@@ -1,0 +1,154 @@
+// A save never leaves a half-written or wrongly replaced file on the card.
+#include "KaveloConfigParser.h"
+#include "SafeFileReplace.h"
+#include "TestFiles.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Failure injection: which call fails, and how.
+enum class Fault { None, DiskFull, ShortWrites, Interrupted, Fsync, Close, Rename };
+Fault gFault = Fault::None;
+bool gInterruptedOnce = false;
+
+ssize_t faultyWrite(int fd, const void* data, std::size_t size) {
+    switch (gFault) {
+    case Fault::DiskFull:
+        errno = ENOSPC;
+        return -1;
+    case Fault::ShortWrites:
+        return ::write(fd, data, 1);
+    case Fault::Interrupted:
+        if (!gInterruptedOnce) {
+            gInterruptedOnce = true;
+            errno = EINTR;
+            return -1;
+        }
+        return ::write(fd, data, size);
+    default:
+        return ::write(fd, data, size);
+    }
+}
+int faultyFsync(int fd) {
+    if (gFault == Fault::Fsync) {
+        errno = EIO;
+        return -1;
+    }
+    return ::fsync(fd);
+}
+int faultyClose(int fd) {
+    const int result = ::close(fd);
+    if (gFault == Fault::Close) {
+        errno = EIO; // as NFS or a card pulled out reports a lost write
+        return -1;
+    }
+    return result;
+}
+int faultyRename(const char* from, const char* to) {
+    if (gFault == Fault::Rename) {
+        errno = EXDEV;
+        return -1;
+    }
+    return ::rename(from, to);
+}
+const FileReplaceCalls kFaultyCalls = {faultyWrite, faultyFsync, faultyClose, faultyRename};
+
+class SafeSave : public testing::Test {
+  protected:
+    void SetUp() override { setFileReplaceCallsForTesting(&kFaultyCalls); }
+    void TearDown() override {
+        setFileReplaceCallsForTesting(nullptr);
+        gFault = Fault::None;
+        gInterruptedOnce = false;
+    }
+    ScratchDirectory directory;
+    KaveloConfigParser config;
+};
+
+TEST_F(SafeSave, AFailureLeavesTheOldFileAndNoTemporaryFile) {
+    const std::string old = "the card's file as it was\n";
+    for (Fault fault : {Fault::DiskFull, Fault::Fsync, Fault::Close, Fault::Rename}) {
+        const std::string path = directory.write("CONFIG.TXT", old);
+        gFault = fault;
+        EXPECT_EQ(stderrOf([&] { EXPECT_FALSE(config.writeConfigFile(path.c_str())); }),
+                  "Problem saving configuration file!!!")
+            << static_cast<int>(fault);
+        EXPECT_EQ(readWholeFile(path), old) << static_cast<int>(fault);
+        EXPECT_EQ(directory.entryCount(), 1) << static_cast<int>(fault);
+    }
+}
+
+TEST_F(SafeSave, ShortAndInterruptedWritesStillWriteEverything) {
+    const std::string path = directory.file("CONFIG.TXT");
+    ASSERT_TRUE(config.writeConfigFile(path.c_str()));
+    const std::string expected = readWholeFile(path);
+    for (Fault fault : {Fault::ShortWrites, Fault::Interrupted}) {
+        gFault = fault;
+        ASSERT_EQ(unlink(path.c_str()), 0);
+        EXPECT_TRUE(config.writeConfigFile(path.c_str()));
+        EXPECT_EQ(readWholeFile(path), expected);
+    }
+}
+
+mode_t modeOf(const std::string& path) {
+    struct stat status;
+    EXPECT_EQ(stat(path.c_str(), &status), 0);
+    return status.st_mode & 07777;
+}
+
+TEST_F(SafeSave, KeepsThePermissionBitsOfTheFileItReplaces) {
+    const std::string path = directory.write("CONFIG.TXT", "old");
+    ASSERT_EQ(chmod(path.c_str(), 0640), 0);
+    ASSERT_TRUE(config.writeConfigFile(path.c_str()));
+    EXPECT_EQ(modeOf(path), 0640u);
+}
+
+TEST_F(SafeSave, ANewFileGetsTheModeOfAPlainCreate) {
+    const mode_t old = umask(022);
+    const std::string path = directory.file("CONFIG.TXT");
+    ASSERT_TRUE(config.writeConfigFile(path.c_str()));
+    umask(old);
+    EXPECT_EQ(modeOf(path), 0644u);
+}
+
+TEST_F(SafeSave, ASymbolicLinkStaysAndTheFileItNamesIsReplaced) {
+    const std::string real = directory.write("real.txt", "old");
+    const std::string link = directory.file("CONFIG.TXT");
+    ASSERT_EQ(symlink("real.txt", link.c_str()), 0);
+    ASSERT_TRUE(config.writeConfigFile(link.c_str()));
+    struct stat status;
+    ASSERT_EQ(lstat(link.c_str(), &status), 0);
+    EXPECT_TRUE(S_ISLNK(status.st_mode));
+    EXPECT_NE(readWholeFile(real).find("Date format=[0];"), std::string::npos);
+    EXPECT_EQ(directory.entryCount(), 2);
+}
+
+TEST_F(SafeSave, WhatIsNoRegularFileIsNeverReplaced) {
+    struct stat before;
+    ASSERT_EQ(stat("/dev/null", &before), 0);
+    EXPECT_EQ(stderrOf([&] { EXPECT_FALSE(config.writeConfigFile("/dev/null")); }),
+              "Problem saving configuration file!!!");
+    struct stat after;
+    ASSERT_EQ(stat("/dev/null", &after), 0);
+    EXPECT_TRUE(S_ISCHR(after.st_mode));
+    EXPECT_EQ(before.st_ino, after.st_ino);
+
+    const std::string subdirectory = directory.file("folder");
+    ASSERT_EQ(mkdir(subdirectory.c_str(), 0755), 0);
+    stderrOf([&] { EXPECT_FALSE(config.writeConfigFile(subdirectory.c_str())); });
+    struct stat folder;
+    ASSERT_EQ(stat(subdirectory.c_str(), &folder), 0);
+    EXPECT_TRUE(S_ISDIR(folder.st_mode));
+
+    const std::string dangling = directory.file("dangling.txt");
+    ASSERT_EQ(symlink("nowhere/CONFIG.TXT", dangling.c_str()), 0);
+    stderrOf([&] { EXPECT_FALSE(config.writeConfigFile(dangling.c_str())); });
+    EXPECT_EQ(directory.entryCount(), 2);
+}
+
+} // namespace

@@ -1,0 +1,94 @@
+#include "TestFiles.h"
+
+#include <cstdlib>
+#include <dirent.h>
+#include <fstream>
+#include <ftw.h>
+#include <sstream>
+#include <stdexcept>
+#include <unistd.h>
+
+namespace {
+
+int removeEntry(const char* path, const struct stat*, int, struct FTW*) {
+    return remove(path);
+}
+
+// Every test sees the same local time zone.
+const bool kUtc = [] {
+    setenv("TZ", "UTC", 1);
+    tzset();
+    return true;
+}();
+
+} // namespace
+
+ScratchDirectory::ScratchDirectory() {
+    char pattern[] = "/tmp/kavelo-test-XXXXXX";
+    if (mkdtemp(pattern) == nullptr)
+        throw std::runtime_error("cannot create a scratch directory");
+    path_ = pattern;
+}
+
+ScratchDirectory::~ScratchDirectory() {
+    nftw(path_.c_str(), removeEntry, 16, FTW_DEPTH | FTW_PHYS);
+}
+
+std::string ScratchDirectory::write(const std::string& name, const std::string& content) const {
+    const std::string target = file(name);
+    std::ofstream out(target, std::ios::binary);
+    out << content;
+    return target;
+}
+
+int ScratchDirectory::entryCount() const {
+    int count = 0;
+    DIR* directory = opendir(path_.c_str());
+    while (const dirent* entry = readdir(directory)) {
+        const std::string name = entry->d_name;
+        if (name != "." && name != "..")
+            ++count;
+    }
+    closedir(directory);
+    return count;
+}
+
+std::string readWholeFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+std::string identificationOnly(const std::string& firmware, const std::string& revision) {
+    return "\n{" + firmware + "}\n{" + revision + "}\n";
+}
+
+KaveloConfigParser parserIdentifiedAs(const std::string& firmware, const std::string& revision) {
+    (void)kUtc;
+    ScratchDirectory directory;
+    const std::string path = directory.write("id.txt", identificationOnly(firmware, revision));
+    KaveloConfigParser parser;
+    testing::internal::CaptureStderr(); // the missing-keyword lines are expected here
+    const bool loaded = parser.readConfigFile(path.c_str());
+    testing::internal::GetCapturedStderr();
+    if (!loaded)
+        throw std::runtime_error("identification refused: " + firmware + " / " + revision);
+    return parser;
+}
+
+std::tm fixedMoment() {
+    std::tm moment{};
+    moment.tm_year = 2026 - 1900;
+    moment.tm_mon = 11;
+    moment.tm_mday = 6;
+    moment.tm_hour = 9;
+    moment.tm_min = 5;
+    moment.tm_sec = 7;
+    return moment;
+}
+
+std::time_t fixedClock() {
+    std::tm moment = fixedMoment();
+    return timegm(&moment);
+}

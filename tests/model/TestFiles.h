@@ -1,0 +1,49 @@
+// Scratch files and helpers for the model's tests.
+#pragma once
+
+#include "KaveloConfigParser.h"
+
+#include <ctime>
+#include <string>
+
+// A fresh directory for one test, removed with everything in it at the end.
+class ScratchDirectory {
+  public:
+    ScratchDirectory();
+    ~ScratchDirectory();
+    ScratchDirectory(const ScratchDirectory&) = delete;
+    ScratchDirectory& operator=(const ScratchDirectory&) = delete;
+
+    const std::string& path() const { return path_; }
+    std::string file(const std::string& name) const { return path_ + "/" + name; }
+    std::string write(const std::string& name, const std::string& content) const;
+    int entryCount() const; // files in the directory, hidden ones included
+
+  private:
+    std::string path_;
+};
+
+std::string readWholeFile(const std::string& path);
+
+// The smallest text that a reader accepts: only the two identifier lines.
+std::string identificationOnly(const std::string& firmware = "KAVELO v2.15",
+                               const std::string& revision = "HW v003");
+
+// A parser that has read a file carrying these identifiers, so that its
+// firmware and revision are what a real card would give it.
+KaveloConfigParser parserIdentifiedAs(const std::string& firmware = "KAVELO v2.15",
+                                      const std::string& revision = "HW v003");
+
+// 6 December 2026, 09:05:07 in the test's local time zone (set to UTC).
+std::tm fixedMoment();
+std::time_t fixedClock();
+
+// Runs `action` and answers what it wrote to standard error.
+template <typename Action> std::string stderrOf(Action&& action);
+
+#include <gtest/gtest.h>
+template <typename Action> std::string stderrOf(Action&& action) {
+    testing::internal::CaptureStderr();
+    action();
+    return testing::internal::GetCapturedStderr();
+}

@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Installs what is needed, builds the program and starts it. Arguments are
+# passed on: a path opens that configuration file at start.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh
+cmake -S . -B build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKAVELO_BUILD_TESTS=OFF >/dev/null
+cmake --build build/release -j"$(nproc 2>/dev/null || echo 2)" --target kavelo-manager
+exec build/release/app/kavelo-manager "$@"

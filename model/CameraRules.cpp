@@ -102,9 +102,9 @@ int clampGain(int gain) {
 }
 
 int customGainSetting(int whiteBalance, Colour colour) {
-    const int triple = whiteBalance - kFirstCustomWhiteBalance;
-    if (triple < 0 || triple > 2)
+    if (whiteBalance < kFirstCustomWhiteBalance || whiteBalance > kFirstCustomWhiteBalance + 2)
         return -1;
+    const int triple = whiteBalance - kFirstCustomWhiteBalance;
     return kFirstGain + 3 * triple + static_cast<int>(colour);
 }
 

@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Builds the configuration reader's fuzzer with clang, replays the seed corpus,
+# then fuzzes for SECONDS (default 60). Exits non-zero on a finding; the input
+# that caused it is kept in fuzz/artifacts/.
+#
+#   scripts/fuzz.sh [SECONDS]
+#
+# New inputs go to a scratch directory that is removed afterwards: the
+# committed corpus holds only files that our own writer made
+# (fuzz/make_corpus.cpp).
+set -euo pipefail
+
+seconds="${1:-60}"
+case "$seconds" in
+'' | *[!0-9]*)
+  echo "usage: $0 [SECONDS]" >&2
+  exit 2
+  ;;
+esac
+
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="$root/build-fuzz"
+fuzzer="$build/fuzz/config_reader_fuzzer"
+
+# Several builds may share this machine: they take turns.
+locked() {
+  if command -v flock >/dev/null; then
+    flock /tmp/kavelo-build.lock "$@"
+  else
+    "$@"
+  fi
+}
+
+if [ ! -f "$build/CMakeCache.txt" ]; then
+  CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DKAVELO_BUILD_GUI=OFF \
+    -DKAVELO_BUILD_TESTS=OFF -DKAVELO_BUILD_FUZZ=ON
+fi
+locked cmake --build "$build" -j2 --target config_reader_fuzzer
+
+scratch="$(mktemp -d /tmp/kavelo-fuzz-corpus.XXXXXX)"
+trap 'rm -rf "$scratch"' EXIT
+mkdir -p "$root/fuzz/artifacts"
+
+# The model reports every line it misses on stderr; -close_fd_mask=2 keeps
+# that out of the log, while libFuzzer and the sanitizers still report.
+options=(
+  -max_len=8000
+  -dict="$root/fuzz/config.dict"
+  -close_fd_mask=2
+  -artifact_prefix="$root/fuzz/artifacts/"
+)
+
+echo "== replaying the seed corpus"
+"$fuzzer" "${options[@]}" -runs=0 "$root/fuzz/corpus"
+
+echo "== fuzzing for $seconds seconds"
+# The scratch directory comes first: libFuzzer adds new inputs to the first.
+"$fuzzer" "${options[@]}" -max_total_time="$seconds" -print_final_stats=1 \
+  "$scratch" "$root/fuzz/corpus"

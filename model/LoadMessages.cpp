@@ -1,0 +1,34 @@
+#include "LoadMessages.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace load_messages {
+
+std::string firmwareVersionText(int firmwareNumber) {
+    // Integer arithmetic gives what "%.2f" of number / 100.0 gives in the C
+    // locale, without depending on the process locale's decimal separator.
+    const long long number = firmwareNumber;
+    const long long magnitude = std::llabs(number);
+    char text[32];
+    std::snprintf(text, sizeof text, "%s%lld.%02lld", number < 0 ? "-" : "", magnitude / 100,
+                  magnitude % 100);
+    return text;
+}
+
+std::string failureMessage(int revisionNumber, int firmwareNumber) {
+    const std::string first = "v" + firmwareVersionText(kFirstFirmware);
+    const std::string last = "v" + firmwareVersionText(kLastFirmware);
+    if (revisionNumber != kRevision)
+        return "Camera revision not supported! \nActually supported only revision v00" +
+               std::to_string(kRevision);
+    if (firmwareNumber < kFirstFirmware)
+        return "Camera firmware too old! \nSupported from version " + first + " to " + last;
+    if (firmwareNumber <= kLastFirmware)
+        return "Unknown file format!";
+    return "Firmware v" + firmwareVersionText(firmwareNumber) +
+           " not supported!\nKavelo Manager needs to be updated! \nSupported from version " +
+           first + " to " + last;
+}
+
+} // namespace load_messages

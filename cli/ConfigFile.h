@@ -1,0 +1,45 @@
+// Reading and saving the configuration file for the commands, with the
+// window's reasons for a refused file and its way of setting the clock.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+class KaveloConfigParser;
+
+enum class LoadOutcome { Loaded, Unreadable, Refused };
+
+// Reads `path` into `config`. On failure `message` says why: the system's
+// error for a file that cannot be opened, the window's alert text for a
+// refused one.
+LoadOutcome tryLoad(const std::string& path, KaveloConfigParser& config, std::string* message);
+
+// tryLoad that throws an unreadable CommandFailure on any failure.
+void load(const std::string& path, KaveloConfigParser& config);
+
+// Saves as the window saves: the date line carries this computer's time while
+// setting 1 ("Date time") is on; `keepClock` turns it off first, so that the
+// placeholder date line leaves the camera's clock alone. Throws a not-saved
+// CommandFailure when the save fails; the file is then as it was.
+void save(const std::string& path, KaveloConfigParser& config, bool keepClock,
+          std::vector<std::string>& notes);
+
+// Whether a save with setting 1 on writes a date line: only the date formats
+// 0 to 2 have one.
+bool hasDateLine(const KaveloConfigParser& config);
+
+// While one lives, what the process writes to standard error is collected
+// instead of shown; `finish` gives it back and restores standard error.
+class StandardErrorCapture {
+  public:
+    StandardErrorCapture();
+    ~StandardErrorCapture();
+    StandardErrorCapture(const StandardErrorCapture&) = delete;
+    StandardErrorCapture& operator=(const StandardErrorCapture&) = delete;
+    std::string finish();
+
+  private:
+    std::FILE* file;
+    int saved;
+};

@@ -1,0 +1,93 @@
+#include "HelpText.h"
+
+#include "Describe.h"
+#include "KaveloConfigParser.h"
+#include "SettingNames.h"
+
+#include <cstdio>
+
+namespace {
+
+const char kGeneral[] = R"(Usage: kavelo-config COMMAND ARGUMENTS [OPTIONS]
+
+Reads and changes the configuration file of a Kavelo video camera, applying
+the same rules as the Kavelo Manager window.
+
+Commands:
+  show FILE [--json]     identification, camera time and every setting, with
+                         its name, value and meaning
+  get FILE NAME...       the value of each named setting, one per line
+  set FILE NAME=VALUE... [--raw] [--keep-clock]
+                         change settings and save the file
+  sync-clock FILE        save the file with this computer's time as the
+                         camera's new clock, nothing else changed
+  copy SRC DST [--keep-clock]
+                         give the file DST the settings of the file SRC,
+                         keeping DST's firmware and revision (settings SRC
+                         lacks keep DST's values)
+  check FILE             report what would stop the camera or the window:
+                         unsupported identification, missing keywords, values
+                         no control offers, resolution and frame rate that do
+                         not go together, clip lengths too long for loop
+                         recording
+  --help, -h             this text
+  --version, -V          the program's version
+
+Options:
+  --json                 show: print JSON
+  --raw                  set: store each value as given: no check that the
+                         window offers it, no clamping, none of the rules below
+  --keep-clock           set, copy: write the placeholder date line, which
+                         leaves the camera's clock alone
+
+Names and values:
+  A setting is named by its name (listed below) or its index, 0 to 63. A value
+  is the number the file stores, or one of the words the list shows; case,
+  blanks and punctuation in words do not matter ("1280x720 wide" and
+  "1280x720-Wide" are the same).
+
+How set changes settings, as the window does:
+  - The assignments apply in order; if one is refused nothing is saved. A
+    change that a rule makes to another setting is told in a note on
+    standard error.
+  - video1.resolution=1280x720 chooses the resolution and keeps the field of
+    view; video1.fov=wide or =narrow chooses the field of view; a code 0 to 5
+    or a name such as "1280x720 wide" chooses both. video1.frame-rate takes
+    60fps, 50fps, 30fps, 25fps, 60, 50, 30, 25 or the code 1 to 4. The same
+    goes for video2.
+  - 1920x1080 (wide or narrow) and 1280x720 narrow record at 30 or 25 fps
+    only: choosing 60 or 50 fps there moves the resolution to 1280x720 wide,
+    and choosing one of them, or narrowing 1280x720, raises 60 or 50 fps to
+    30 fps.
+  - While a video mode records in a loop, its clip length is at most 1
+    (5 min); a longer one is lowered after the change.
+  - Gains (wb.custom1.red ... wb.custom3.blue) go into the named triple and
+    are kept within 100 to 999.
+  - Settings no control of the window sets need --raw; card.format is refused
+    for firmware 2.17 and older, which keeps no such setting.
+  - Every save sets the camera's clock to this computer's time (in the date
+    order of date.format) unless --keep-clock or date.set-clock=off is given.
+
+Exit status:
+  0  success
+  1  check found problems
+  2  usage error: unknown command, option or setting name, missing arguments
+  3  a value was refused (the file is as it was)
+  4  a file cannot be read or is no supported configuration file
+  5  the file could not be saved (it is as it was)
+
+Settings (index, name, values the window offers):
+)";
+
+} // namespace
+
+std::string helpText() {
+    std::string text = kGeneral;
+    for (int i = 0; i < kSettingCount; ++i) {
+        char line[64];
+        std::snprintf(line, sizeof line, "  %2d %-27s ", i, settingName(i));
+        text += line + describeValues(i) + "\n";
+    }
+    text += "      video1.fov, video2.fov      wide, narrow (part of the resolution code)\n";
+    return text;
+}

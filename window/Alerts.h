@@ -1,0 +1,25 @@
+// Modal alerts that carry one message text and an OK button. Tests install a
+// handler that takes the texts instead of showing them.
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+// Shows `message` as plain text in a modal message box with one OK button
+// and returns when the user has closed it; or hands it to the installed handler.
+void showAlert(const QString& message);
+
+using AlertHandler = std::function<void(const QString& message)>;
+
+// Installs a handler for the guard's lifetime; the one before comes back after.
+class ScopedAlertHandler {
+  public:
+    explicit ScopedAlertHandler(AlertHandler handler);
+    ~ScopedAlertHandler();
+    ScopedAlertHandler(const ScopedAlertHandler&) = delete;
+    ScopedAlertHandler& operator=(const ScopedAlertHandler&) = delete;
+
+  private:
+    AlertHandler previous_;
+};

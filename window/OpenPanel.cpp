@@ -1,0 +1,78 @@
+#include "OpenPanel.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QtGlobal>
+
+#include <utility>
+
+namespace {
+
+OpenPanelAnswerer& installedAnswerer() {
+    static OpenPanelAnswerer answerer;
+    return answerer;
+}
+
+QString loginName() {
+    QString user = qEnvironmentVariable("USER");
+    if (user.isEmpty())
+        user = qEnvironmentVariable("LOGNAME");
+    return user;
+}
+
+std::optional<QString> runFileDialog(QWidget* parent, const OpenPanelRequest& request) {
+    // A static dialog uses the desktop's own file chooser where there is one.
+    const QString path =
+        QFileDialog::getOpenFileName(parent, QFileDialog::tr("Open camera configuration"),
+                                     request.startDirectory, request.nameFilter);
+    return path; // empty when cancelled
+}
+
+} // namespace
+
+QString openPanelNameFilter() {
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+    // The native choosers of these systems compare extensions without case
+    // and do not understand bracket patterns.
+    return QStringLiteral("Text files (*.txt)");
+#else
+    // Desktop choosers on other systems match patterns with case.
+    return QStringLiteral("Text files (*.[tT][xX][tT])");
+#endif
+}
+
+QStringList removableMediaCandidates(const QString& user) {
+    QStringList candidates;
+    if (!user.isEmpty() && !user.contains(QLatin1Char('/'))) {
+        candidates << QStringLiteral("/media/") + user;
+        candidates << QStringLiteral("/run/media/") + user;
+    }
+    candidates << QStringLiteral("/Volumes");
+    return candidates;
+}
+
+QString firstExistingDirectory(const QStringList& candidates) {
+    for (const QString& candidate : candidates) {
+        if (QFileInfo(candidate).isDir())
+            return candidate;
+    }
+    return QString();
+}
+
+std::optional<QString> runOpenPanel(QWidget* parent) {
+    const OpenPanelRequest request{firstExistingDirectory(removableMediaCandidates(loginName())),
+                                   openPanelNameFilter()};
+    const OpenPanelAnswerer answerer = installedAnswerer();
+    const std::optional<QString> chosen =
+        answerer ? answerer(request) : runFileDialog(parent, request);
+    if (!chosen || chosen->isEmpty())
+        return std::nullopt;
+    return chosen;
+}
+
+ScopedOpenPanelAnswerer::ScopedOpenPanelAnswerer(OpenPanelAnswerer answerer)
+    : previous_(std::exchange(installedAnswerer(), std::move(answerer))) {}
+
+ScopedOpenPanelAnswerer::~ScopedOpenPanelAnswerer() {
+    installedAnswerer() = std::move(previous_);
+}

@@ -1,0 +1,45 @@
+// The open panel: the user picks one existing configuration file. It starts
+// where the desktop mounts removable cards, when there is such a place. Tests
+// install an answerer that plays the user.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+struct OpenPanelRequest {
+    QString startDirectory; // empty: wherever the dialog starts by itself
+    QString nameFilter;     // in QFileDialog's "Caption (patterns)" form
+};
+
+// The chosen file's path, or nothing when the user cancelled.
+std::optional<QString> runOpenPanel(QWidget* parent = nullptr);
+
+// The filter that offers only text files, matching "txt" in any letter case:
+// the camera writes upper-case names such as "CONFIG.TXT".
+QString openPanelNameFilter();
+
+// The places where desktops mount removable media for `user`, in the order in
+// which they are tried.
+QStringList removableMediaCandidates(const QString& user);
+
+// The first of `candidates` that is an existing directory, or empty.
+QString firstExistingDirectory(const QStringList& candidates);
+
+using OpenPanelAnswerer = std::function<std::optional<QString>(const OpenPanelRequest& request)>;
+
+// Installs an answerer for the guard's lifetime; the one before comes back after.
+class ScopedOpenPanelAnswerer {
+  public:
+    explicit ScopedOpenPanelAnswerer(OpenPanelAnswerer answerer);
+    ~ScopedOpenPanelAnswerer();
+    ScopedOpenPanelAnswerer(const ScopedOpenPanelAnswerer&) = delete;
+    ScopedOpenPanelAnswerer& operator=(const ScopedOpenPanelAnswerer&) = delete;
+
+  private:
+    OpenPanelAnswerer previous_;
+};

@@ -1,0 +1,149 @@
+#include "CliHarness.h"
+
+#include "ConfigFileText.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <fstream>
+#include <poll.h>
+#include <sstream>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kDateTime = 1;
+
+// Reads both pipes to their ends, whichever fills first.
+void drain(int outFd, int errFd, std::string& out, std::string& err) {
+    pollfd fds[2] = {{outFd, POLLIN, 0}, {errFd, POLLIN, 0}};
+    std::string* sinks[2] = {&out, &err};
+    int open = 2;
+    while (open > 0) {
+        if (poll(fds, 2, -1) < 0) {
+            if (errno == EINTR)
+                continue;
+            break;
+        }
+        for (int i = 0; i < 2; ++i) {
+            if (fds[i].fd < 0 || fds[i].revents == 0)
+                continue;
+            char buffer[4096];
+            const ssize_t n = read(fds[i].fd, buffer, sizeof buffer);
+            if (n > 0) {
+                sinks[i]->append(buffer, static_cast<std::size_t>(n));
+            } else if (n == 0 || errno != EINTR) {
+                close(fds[i].fd);
+                fds[i].fd = -1;
+                --open;
+            }
+        }
+    }
+}
+
+} // namespace
+
+RunResult runProgram(const std::vector<std::string>& arguments, long fileSizeLimit) {
+    std::vector<char*> argv;
+    std::string program = KAVELO_CONFIG_PROGRAM;
+    argv.push_back(&program[0]);
+    std::vector<std::string> copies = arguments;
+    for (std::string& argument : copies)
+        argv.push_back(&argument[0]);
+    argv.push_back(nullptr);
+
+    int outPipe[2];
+    int errPipe[2];
+    if (pipe(outPipe) != 0 || pipe(errPipe) != 0)
+        return {-1, "", "pipe failed"};
+    const pid_t child = fork();
+    if (child == 0) {
+        dup2(outPipe[1], STDOUT_FILENO);
+        dup2(errPipe[1], STDERR_FILENO);
+        close(outPipe[0]);
+        close(outPipe[1]);
+        close(errPipe[0]);
+        close(errPipe[1]);
+        if (fileSizeLimit > 0) {
+            const rlimit limit = {static_cast<rlim_t>(fileSizeLimit),
+                                  static_cast<rlim_t>(fileSizeLimit)};
+            setrlimit(RLIMIT_FSIZE, &limit);
+            std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead of killing
+        }
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    close(outPipe[1]);
+    close(errPipe[1]);
+    RunResult result{-1, "", ""};
+    drain(outPipe[0], errPipe[0], result.out, result.err);
+    int status = 0;
+    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
+    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return result;
+}
+
+ScratchDirectory::ScratchDirectory() {
+    const char* base = std::getenv("TMPDIR");
+    std::string pattern =
+        std::string(base != nullptr && *base != '\0' ? base : "/tmp") + "/kavelo-cli-test-XXXXXX";
+    if (mkdtemp(&pattern[0]) == nullptr)
+        ADD_FAILURE() << "cannot make a scratch directory";
+    path = pattern;
+}
+
+ScratchDirectory::~ScratchDirectory() {
+    const std::string command = "rm -rf '" + path + "'";
+    if (std::system(command.c_str()) != 0)
+        ADD_FAILURE() << "cannot remove " << path;
+}
+
+std::string readWholeFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void writeWholeFile(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+std::string configText(const std::vector<SettingValue>& edits, const std::string& firmware,
+                       const std::string& revision) {
+    KaveloConfigParser config;
+    for (const SettingValue& edit : edits)
+        config.setCameraValue(edit.index, edit.value);
+    config.setCameraValue(kDateTime, 0);
+    std::string text = configFileText(config, std::tm{});
+    // The writer's trailer holds the (empty) identification of a parser that
+    // has read no file; the card-format line needs a firmware above 2.17.
+    text.erase(text.size() - std::string("\n{}\n{}\n").size());
+    const std::string wbLine = "Motion Detect=[";
+    if (text.find("TF card format filesystem") == std::string::npos) {
+        const std::string cardLine =
+            "TF card format filesystem=[" + std::to_string(config.getCameraValue(45)) + "];\n";
+        text.insert(text.find(wbLine), cardLine);
+    }
+    return text + "\n{" + firmware + "}\n{" + revision + "}\n";
+}
+
+std::string withoutLine(const std::string& text, const std::string& keyword) {
+    const std::size_t start = text.find("\n" + keyword) + 1;
+    const std::size_t end = text.find('\n', start) + 1;
+    return text.substr(0, start) + text.substr(end);
+}
+
+KaveloConfigParser readBack(const std::string& path) {
+    KaveloConfigParser config;
+    testing::internal::CaptureStderr();
+    const bool loaded = config.readConfigFile(path.c_str());
+    testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(loaded) << path << " was refused";
+    return config;
+}

@@ -112,10 +112,7 @@ Assignment parseAssignment(const std::string& text) {
     if (equals == std::string::npos)
         throw CommandFailure(kExitUsage, "'" + text + "' is no NAME=VALUE");
     Assignment assignment;
-    const std::string name = text.substr(0, equals);
-    if (!findTarget(name, &assignment.target))
-        throw CommandFailure(kExitUsage, "unknown setting '" + name +
-                                             "'; 'kavelo-config --help' lists the names");
+    assignment.target = requireTarget(text.substr(0, equals));
     assignment.request = parseValue(assignment.target, text.substr(equals + 1));
     return assignment;
 }

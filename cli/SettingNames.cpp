@@ -1,6 +1,7 @@
 #include "SettingNames.h"
 
 #include "CameraRules.h"
+#include "ExitCodes.h"
 #include "KaveloConfigParser.h"
 
 #include <cctype>
@@ -137,6 +138,14 @@ bool findTarget(const std::string& text, Target* target) {
         }
     }
     return false;
+}
+
+Target requireTarget(const std::string& text) {
+    Target target;
+    if (!findTarget(text, &target))
+        throw CommandFailure(kExitUsage, "unknown setting '" + text +
+                                             "'; 'kavelo-config --help' lists the names");
+    return target;
 }
 
 const rules::VideoMode* videoModeOfCode(int setting) {

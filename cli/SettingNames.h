@@ -24,6 +24,8 @@ struct Target {
 
 // Finds a name (letter case ignored) or an index 0..63. False if neither.
 bool findTarget(const std::string& text, Target* target);
+// findTarget that throws a usage CommandFailure for an unknown name.
+Target requireTarget(const std::string& text);
 
 // The video mode whose resolution or frame-rate setting this is, or nullptr.
 const rules::VideoMode* videoModeOfCode(int setting);

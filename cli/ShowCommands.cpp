@@ -93,13 +93,8 @@ int runShow(const CommandLine& line) {
 int runGet(const CommandLine& line) {
     // Every name is checked before the file is read, so a typo costs no read.
     std::vector<Target> targets;
-    for (std::size_t i = 1; i < line.operands.size(); ++i) {
-        Target target;
-        if (!findTarget(line.operands[i], &target))
-            throw CommandFailure(kExitUsage, "unknown setting '" + line.operands[i] +
-                                                 "'; 'kavelo-config --help' lists the names");
-        targets.push_back(target);
-    }
+    for (std::size_t i = 1; i < line.operands.size(); ++i)
+        targets.push_back(requireTarget(line.operands[i]));
     KaveloConfigParser config;
     load(line.operands[0], config);
     std::string out;

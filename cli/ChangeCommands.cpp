@@ -31,10 +31,13 @@ int runSet(const CommandLine& line) {
     KaveloConfigParser config;
     load(path, config);
     std::vector<std::string> notes;
-    for (const Assignment& assignment : assignments)
+    // The window refreshes after every change, and so applies its clip-length
+    // limit even to a loop recording that a later change turns off again.
+    for (const Assignment& assignment : assignments) {
         applyAssignment(config, assignment, line.raw, notes);
-    if (!line.raw)
-        applyRefreshRules(config, notes);
+        if (!line.raw)
+            applyRefreshRules(config, notes);
+    }
     save(path, config, line.keepClock, notes);
     printNotes(notes);
     return kExitSuccess;

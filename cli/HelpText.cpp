@@ -60,7 +60,7 @@ How set changes settings, as the window does:
     and choosing one of them, or narrowing 1280x720, raises 60 or 50 fps to
     30 fps.
   - While a video mode records in a loop, its clip length is at most 1
-    (5 min); a longer one is lowered after the change.
+    (5 min); a longer one is lowered after each change.
   - Gains (wb.custom1.red ... wb.custom3.blue) go into the named triple and
     are kept within 100 to 999.
   - Settings no control of the window sets need --raw; card.format is refused

@@ -92,6 +92,15 @@ const RuleCase kRuleCases[] = {
      {"video2.loop-recording=on"},
      [](KaveloConfigParser& c) { c.setCameraValue(21, 1); },
      {{21, 1}, {20, 1}}},
+    {"loop recording on and off again keeps the lowered clip",
+     {{9, 0}, {8, 3}},
+     {"video1.loop-recording=on", "video1.loop-recording=off"},
+     [](KaveloConfigParser& c) {
+         c.setCameraValue(9, 1);
+         windowRefresh(c);
+         c.setCameraValue(9, 0);
+     },
+     {{9, 0}, {8, 1}}},
     {"any change lowers a long clip that loop recording forbids",
      {{9, 1}, {8, 3}},
      {"led=0"},

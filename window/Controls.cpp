@@ -1,0 +1,201 @@
+#include "Controls.h"
+
+#include "CNumbers.h"
+
+#include <QButtonGroup>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QWidget>
+
+#include <stdexcept>
+
+namespace {
+
+[[noreturn]] void refuse(const QWidget* container, const QString& problem) {
+    throw std::runtime_error(
+        QStringLiteral("radio group %1: %2").arg(container->objectName(), problem).toStdString());
+}
+
+// A cell's place, from its dynamic property; the row defaults to 0.
+long place(const QRadioButton* cell, const char* property, bool required,
+           const QWidget* container) {
+    const QVariant value = cell->property(property);
+    if (!value.isValid()) {
+        if (required)
+            refuse(container, QStringLiteral("cell %1 has no \"%2\"")
+                                  .arg(cell->objectName(), QLatin1String(property)));
+        return 0;
+    }
+    bool ok = false;
+    const int number = value.toInt(&ok);
+    if (!ok)
+        refuse(container, QStringLiteral("cell %1 has a \"%2\" that is no number")
+                              .arg(cell->objectName(), QLatin1String(property)));
+    return number;
+}
+
+} // namespace
+
+RadioMatrix::RadioMatrix(QWidget* container)
+    : container_(container), group_(new QButtonGroup(this)) {
+    const QList<QRadioButton*> buttons = container->findChildren<QRadioButton*>();
+    if (buttons.isEmpty())
+        refuse(container, QStringLiteral("no cells"));
+    for (QRadioButton* button : buttons) {
+        const long row = place(button, "row", false, container);
+        const long column = place(button, "column", true, container);
+        if (cellAtRow(row, column) != nullptr)
+            refuse(container,
+                   QStringLiteral("two cells at row %1, column %2").arg(row).arg(column));
+        group_->addButton(button, static_cast<int>(cells_.size()));
+        cells_.push_back({row, column, button});
+    }
+    // idClicked comes only from the user, never from setChecked.
+    connect(group_, &QButtonGroup::idClicked, this, [this] {
+        if (action_)
+            action_();
+    });
+}
+
+void RadioMatrix::selectCellAtRow(long row, long column) {
+    if (QRadioButton* cell = cellAtRow(row, column)) {
+        cell->setChecked(true);
+        return;
+    }
+    // An exclusive group keeps one cell checked; let go of it for a moment.
+    group_->setExclusive(false);
+    for (const Cell& each : cells_) {
+        if (each.button)
+            each.button->setChecked(false);
+    }
+    group_->setExclusive(true);
+}
+
+const RadioMatrix::Cell* RadioMatrix::checkedCell() const {
+    for (const Cell& each : cells_) {
+        if (each.button && each.button->isChecked())
+            return &each;
+    }
+    return nullptr;
+}
+
+long RadioMatrix::selectedRow() const {
+    const Cell* cell = checkedCell();
+    return cell != nullptr ? cell->row : -1;
+}
+
+long RadioMatrix::selectedColumn() const {
+    const Cell* cell = checkedCell();
+    return cell != nullptr ? cell->column : -1;
+}
+
+void RadioMatrix::setEnabled(bool enabled) {
+    if (container_)
+        container_->setEnabled(enabled);
+}
+
+bool RadioMatrix::isEnabled() const {
+    return container_ && container_->isEnabled();
+}
+
+QRadioButton* RadioMatrix::cellAtRow(long row, long column) const {
+    for (const Cell& each : cells_) {
+        if (each.row == row && each.column == column)
+            return each.button;
+    }
+    return nullptr;
+}
+
+ButtonCell::ButtonCell(QRadioButton* cell) : cell_(cell) {}
+
+void ButtonCell::setEnabled(bool enabled) {
+    if (cell_)
+        cell_->setEnabled(enabled);
+}
+
+bool ButtonCell::isEnabled() const {
+    return cell_ && cell_->isEnabled();
+}
+
+Slider::Slider(QSlider* slider) : slider_(slider) {
+    connect(slider, &QSlider::valueChanged, this, [this] {
+        if (action_)
+            action_();
+    });
+}
+
+long Slider::integerValue() const {
+    return slider_ ? slider_->value() : 0;
+}
+
+void Slider::setIntValue(int value) {
+    if (!slider_)
+        return;
+    const QSignalBlocker quiet(slider_);
+    slider_->setValue(value);
+}
+
+NumberField::NumberField(QLineEdit* field) : field_(field) {
+    connect(field, &QLineEdit::editingFinished, this, [this] {
+        if (action_)
+            action_();
+    });
+}
+
+int NumberField::intValue() const {
+    if (!field_)
+        return 0;
+    const QByteArray text = field_->text().toUtf8();
+    return convertInteger(text.constData(), text.constData() + text.size());
+}
+
+void NumberField::setIntValue(int value) {
+    if (!field_)
+        return;
+    const QSignalBlocker quiet(field_);
+    field_->setText(QString::number(value));
+}
+
+QString NumberField::stringValue() const {
+    return field_ ? field_->text() : QString();
+}
+
+void NumberField::setEnabled(bool enabled) {
+    if (field_)
+        field_->setEnabled(enabled);
+}
+
+bool NumberField::isEnabled() const {
+    return field_ && field_->isEnabled();
+}
+
+Label::Label(QLabel* label) : label_(label) {}
+
+void Label::setStringValue(const QString& text) {
+    if (label_)
+        label_->setText(text);
+}
+
+QString Label::stringValue() const {
+    return label_ ? label_->text() : QString();
+}
+
+Button::Button(QPushButton* button) : button_(button) {
+    connect(button, &QPushButton::clicked, this, [this] {
+        if (action_)
+            action_();
+    });
+}
+
+void Button::setEnabled(bool enabled) {
+    if (button_)
+        button_->setEnabled(enabled);
+}
+
+bool Button::isEnabled() const {
+    return button_ && button_->isEnabled();
+}

@@ -1,0 +1,185 @@
+// The settings window's delegate: it holds the window's controls (outlets),
+// turns the user's changes into settings of mCF (actions), and shows the
+// settings in the controls (refresh). The file workflow (load, save, open
+// requests, drop) extends this class in files of its own.
+#pragma once
+
+#include "Controls.h"
+
+#include <QObject>
+
+class QWidget;
+
+class MyAppDelegate : public QObject {
+    Q_OBJECT
+
+  public:
+    explicit MyAppDelegate(QObject* parent = nullptr);
+
+    // Finds every outlet in the window by its objectName and connects each
+    // control to its action. Throws std::runtime_error naming the first
+    // outlet or command that the window lacks.
+    void bindOutlets(QWidget* window);
+
+    // Runs once the window is up: shows the settings that mCF holds.
+    void applicationDidFinishLaunching();
+
+    // Control actions: each reads its sender, stores the setting and asks for
+    // the refresh that the change needs.
+    void syncDateTime(RadioMatrix* sender);
+    void lensType(RadioMatrix* sender);
+    void artificialLightFreq(RadioMatrix* sender);
+    void recordingIndicator(RadioMatrix* sender);
+    void usbDataCharging(RadioMatrix* sender);
+    void powerOnDefaults(RadioMatrix* sender);
+    void dateTimeFormat(RadioMatrix* sender);
+    void powerOnAutoRecord(RadioMatrix* sender);
+    void powerOnDelay(RadioMatrix* sender);
+    void powerOffStandBy(RadioMatrix* sender);
+    void powerOffDisconnected(RadioMatrix* sender);
+    void motionDetect(RadioMatrix* sender);
+    void motionSensitivity(RadioMatrix* sender);
+    void motionTimeOut(RadioMatrix* sender);
+    void tvVideoOutNTSC_PAL(RadioMatrix* sender);
+    void tvVideoOut16_9_4_3(RadioMatrix* sender);
+    void webcamMode(RadioMatrix* sender);
+    void rotateWebcam180(RadioMatrix* sender);
+    void formatFilesystemType(RadioMatrix* sender);
+    void videoSoundFileType1(RadioMatrix* sender);
+    void loopRecording1(RadioMatrix* sender);
+    void audioVolume1(RadioMatrix* sender);
+    void videoTimeStamp1(RadioMatrix* sender);
+    void videoDataRate1(RadioMatrix* sender);
+    void rotateVideo180M1(RadioMatrix* sender);
+    void wideDynamicRange1(RadioMatrix* sender);
+    void videoClipLength1(RadioMatrix* sender);
+    void timelapseVideo1(Slider* sender);
+    void videoSoundFileType2(RadioMatrix* sender);
+    void loopRecording2(RadioMatrix* sender);
+    void audioVolume2(RadioMatrix* sender);
+    void videoTimeStamp2(RadioMatrix* sender);
+    void videoDataRate2(RadioMatrix* sender);
+    void rotateVideo180M2(RadioMatrix* sender);
+    void wideDynamicRange2(RadioMatrix* sender);
+    void videoClipLength2(RadioMatrix* sender);
+    void timelapseVideo2(Slider* sender);
+    void rotatePhoto180deg(RadioMatrix* sender);
+    void photoFrameSize(RadioMatrix* sender);
+    void timeLapsePhotos(Slider* sender);
+    void photoTimeStamp(RadioMatrix* sender);
+    void sharpness(Slider* sender);
+    void exposure(Slider* sender);
+    void contrast(Slider* sender);
+    void saturation(Slider* sender);
+    void colorOption(Slider* sender);
+    void whiteBalance(Slider* sender);
+    void whiteBalanceCustomRedSet(NumberField* sender);
+    void whiteBalanceCustomGreenSet(NumberField* sender);
+    void whiteBalanceCustomBlueSet(NumberField* sender);
+    void setDefaultValues(Button* sender);
+    void exit(QObject* sender);
+
+    // Video-mode actions: field of view, resolution and frame rate combine
+    // into each mode's resolution and frame-rate codes.
+    void fovM1(RadioMatrix* sender);
+    void videoResolutionM1(RadioMatrix* sender);
+    void videoFrameRateM1(RadioMatrix* sender);
+    void fovM2(RadioMatrix* sender);
+    void videoResolutionM2(RadioMatrix* sender);
+    void videoFrameRateM2(RadioMatrix* sender);
+
+    // Refresh: show the settings in the controls.
+    void updateAllControls();
+    void updateCustomWhiteBalance();
+    void updateLabels();
+    void updateTimeLapseShootingLabel(int which); // 0 photo, 1 video mode 1, 2 video mode 2
+
+    // The window and its outlets; bindOutlets fills them.
+    QWidget* window = nullptr;
+
+    Button* saveConfigButtonOutlet = nullptr;
+    Button* setDefaultsButtonOutlet = nullptr;
+    Label* firstRowLabelOutlet = nullptr;
+    Label* secondRowLabelOutlet = nullptr;
+
+    RadioMatrix* syncDateTimeOutlet = nullptr;
+    RadioMatrix* lensTypeOutlet = nullptr;
+    RadioMatrix* artificialLightOutlet = nullptr;
+    RadioMatrix* recordingLedOutlet = nullptr;
+    RadioMatrix* usbDataCharging_ = nullptr; // bound to "usbDataCharging"; the action owns the name
+    RadioMatrix* powerOnDefaultsOutlet = nullptr;
+    RadioMatrix* dateTimeFormatOutlet = nullptr;
+    RadioMatrix* powerOnAutoRecordOutlet = nullptr;
+    RadioMatrix* powerOnDelayOutlet = nullptr;
+    RadioMatrix* powerOffStandByOutlet = nullptr;
+    RadioMatrix* powerOffDisconnectOutlet = nullptr;
+
+    RadioMatrix* motionDetectOutlet = nullptr;
+    RadioMatrix* motionSensitivityOutlet = nullptr;
+    RadioMatrix* motionTimeoutOutlet = nullptr;
+    RadioMatrix* tvVideoOutNTSC_PALOutlet = nullptr;
+    RadioMatrix* tvVideoOut43_169Outlet = nullptr;
+    RadioMatrix* webcamModeOutlet = nullptr;
+    RadioMatrix* rotateWebcam_180Outlet = nullptr;
+    RadioMatrix* formatFilesystemTypeOutlet = nullptr;
+
+    RadioMatrix* videoSoundFileType1Outlet = nullptr;
+    RadioMatrix* videoSoundFileType2Outlet = nullptr;
+    RadioMatrix* loopRecording1Outlet = nullptr;
+    RadioMatrix* loopRecording2Outlet = nullptr;
+    RadioMatrix* audioVolume1Outlet = nullptr;
+    RadioMatrix* audioVolume2Outlet = nullptr;
+    RadioMatrix* videoTimeStamp1Outlet = nullptr;
+    RadioMatrix* videoTimeStamp2Outlet = nullptr;
+    RadioMatrix* videoDataRate1Outlet = nullptr;
+    RadioMatrix* videoDataRate2Outlet = nullptr;
+    RadioMatrix* rotateVideoMode1Outlet = nullptr;
+    RadioMatrix* rotateVideoMode2Outlet = nullptr;
+    RadioMatrix* wideDynamicRange1Outlet = nullptr;
+    RadioMatrix* wideDynamicRange2Outlet = nullptr;
+    RadioMatrix* videoClipLength1Outlet = nullptr;
+    RadioMatrix* videoClipLength2Outlet = nullptr;
+    RadioMatrix* videoMode1FOVOutlet = nullptr;
+    RadioMatrix* videoMode2FOVOutlet = nullptr;
+    RadioMatrix* videoMode1ResOutlet = nullptr;
+    RadioMatrix* videoMode2ResOutlet = nullptr;
+    RadioMatrix* videoMode1FPSOutlet = nullptr;
+    RadioMatrix* videoMode2FPSOutlet = nullptr;
+    ButtonCell* videoClipLength10Outlet = nullptr;
+    ButtonCell* video2ClipLength10Outlet = nullptr;
+    ButtonCell* videoClipLength15Outlet = nullptr;
+    ButtonCell* video2ClipLength15Outlet = nullptr;
+    ButtonCell* videoClipLengthMaxOutlet = nullptr;
+    ButtonCell* video2ClipLengthMaxOutlet = nullptr;
+    Slider* timeLapseVideo1SliderOutlet = nullptr;
+    Slider* timeLapseVideo2SliderOutlet = nullptr;
+    Label* timeLapseVideo1Delay = nullptr;
+    Label* timeLapseVideo2Delay = nullptr;
+
+    RadioMatrix* photoTimeStampOutlet = nullptr;
+    RadioMatrix* rotatePhotoOutlet = nullptr;
+    RadioMatrix* photoFrameSizeOutlet = nullptr;
+    Slider* timeLapsePhotoSliderOutlet = nullptr;
+    Label* timeLapsePhotoDelay = nullptr;
+
+    Slider* sharpnessSliderOutlet = nullptr;
+    Slider* exposureSliderOutlet = nullptr;
+    Slider* contrastSliderOutlet = nullptr;
+    Slider* saturationSliderOutlet = nullptr;
+    Slider* colorOptionSliderOutlet = nullptr;
+    Slider* whiteBalanceSliderOutlet = nullptr;
+    NumberField* whiteBalanceCustomRed = nullptr;
+    NumberField* whiteBalanceCustomGreen = nullptr;
+    NumberField* whiteBalanceCustomBlue = nullptr;
+    Label* sharpnessLabel = nullptr;
+    Label* exposureLabel = nullptr;
+    Label* contrastLabel = nullptr;
+    Label* saturationLabel = nullptr;
+
+  private:
+    void connectActions();
+    void connectCommands();
+    void storeSelectedColumn(void (MyAppDelegate::*action)(RadioMatrix*), RadioMatrix* sender);
+    void storeSliderPosition(void (MyAppDelegate::*action)(Slider*), Slider* sender);
+    void storeCustomGain(int colour, NumberField* sender);
+};

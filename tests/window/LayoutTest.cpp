@@ -1,0 +1,125 @@
+// The form agrees with the table of what the window offers, and gives the
+// delegate every control it needs.
+#include "WindowFixture.h"
+
+#include "MainWindowForm.h"
+#include "SettingChoices.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+
+#include <stdexcept>
+
+namespace {
+
+void expectCaptions(RadioMatrix* group, const char* const* captions, int count, const char* name) {
+    SCOPED_TRACE(name);
+    EXPECT_EQ(group->cellCount(), count);
+    for (int column = 0; column < count; ++column) {
+        QRadioButton* cell = group->cellAtRow(0, column);
+        ASSERT_NE(cell, nullptr) << "column " << column;
+        EXPECT_EQ(cell->text(), QString::fromUtf8(captions[column]));
+    }
+}
+
+} // namespace
+
+TEST_F(WindowTest, EveryRadioGroupOffersTheChoicesOfItsSetting) {
+    for (const ColumnGroup& row : kColumnGroups) {
+        const choices::SettingChoices& offered = choices::forSetting(row.setting);
+        ASSERT_EQ(offered.control, choices::Control::RadioGroup) << row.name;
+        ASSERT_EQ(offered.minimum, 0) << row.name;
+        expectCaptions(d().*row.group, offered.captions, offered.maximum + 1, row.name);
+    }
+    for (Group fov : {&D::videoMode1FOVOutlet, &D::videoMode2FOVOutlet})
+        expectCaptions(d().*fov, choices::kFieldOfViewCaptions, 2, "field of view");
+    for (Group res : {&D::videoMode1ResOutlet, &D::videoMode2ResOutlet})
+        expectCaptions(d().*res, choices::kResolutionCaptions, 3, "resolution");
+    for (Group fps : {&D::videoMode1FPSOutlet, &D::videoMode2FPSOutlet}) {
+        const choices::SettingChoices& rates = choices::forSetting(4);
+        expectCaptions(d().*fps, choices::kFrameRateCaptions, rates.maximum - rates.minimum + 1,
+                       "frame rate");
+    }
+}
+
+TEST_F(WindowTest, AutoRecordGroupHasOneCellPerPairOfSettings) {
+    EXPECT_EQ(d().powerOnAutoRecordOutlet->cellCount(), 4);
+    for (long row = 0; row <= choices::forSetting(34).maximum; ++row) {
+        for (long column = 0; column <= choices::forSetting(35).maximum; ++column)
+            EXPECT_NE(d().powerOnAutoRecordOutlet->cellAtRow(row, column), nullptr);
+    }
+}
+
+TEST_F(WindowTest, EverySliderCoversTheValuesOfItsSetting) {
+    for (std::size_t i = 0; i < kSliderSettingCount; ++i) {
+        const SliderSetting& row = kSliderSettings[i];
+        const choices::SettingChoices& offered = choices::forSetting(row.setting);
+        const QSlider* slider = (d().*row.slider)->widget();
+        EXPECT_EQ(slider->minimum(), offered.minimum) << row.name;
+        EXPECT_EQ(slider->maximum(), offered.maximum) << row.name;
+    }
+}
+
+TEST_F(WindowTest, ClipLengthCellOutletsAreTheLongClipCells) {
+    const struct {
+        ButtonCell* D::*cell;
+        Group group;
+        long column;
+    } cells[] = {
+        {&D::videoClipLength10Outlet, &D::videoClipLength1Outlet, 2},
+        {&D::videoClipLength15Outlet, &D::videoClipLength1Outlet, 3},
+        {&D::videoClipLengthMaxOutlet, &D::videoClipLength1Outlet, 4},
+        {&D::video2ClipLength10Outlet, &D::videoClipLength2Outlet, 2},
+        {&D::video2ClipLength15Outlet, &D::videoClipLength2Outlet, 3},
+        {&D::video2ClipLengthMaxOutlet, &D::videoClipLength2Outlet, 4},
+    };
+    for (const auto& row : cells)
+        EXPECT_EQ((d().*row.cell)->widget(), (d().*row.group)->cellAtRow(0, row.column));
+}
+
+TEST_F(WindowTest, StartsAsAWindowReadyForAFile) {
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Kavelo Manager"));
+    EXPECT_FALSE(d().saveConfigButtonOutlet->isEnabled());
+    EXPECT_FALSE(d().setDefaultsButtonOutlet->isEnabled());
+    const QWidget* dropArea = window->findChild<QWidget*>(QStringLiteral("myView"));
+    ASSERT_NE(dropArea, nullptr);
+    EXPECT_GE(dropArea->width(), 220);
+    EXPECT_GE(dropArea->height(), 90);
+    for (const char* name : {"actionOpen", "actionSave", "actionQuit"})
+        EXPECT_NE(window->findChild<QAction*>(QLatin1String(name)), nullptr) << name;
+    EXPECT_NE(window->findChild<QPushButton*>(QStringLiteral("loadButton")), nullptr);
+    // Room for the desktop's panel and the window's title bar on a 1366x768 screen.
+    const QSize needed = window->minimumSizeHint();
+    EXPECT_LE(needed.width(), 1366);
+    EXPECT_LE(needed.height(), 768 - 60);
+}
+
+TEST(WindowBinding, FailsLoudlyNamingWhatTheFormLacks) {
+    for (const char* name : {"lensTypeOutlet", "usbDataCharging", "videoClipLengthMaxOutlet",
+                             "whiteBalanceSliderOutlet", "whiteBalanceCustomBlue", "sharpnessLabel",
+                             "setDefaultsButtonOutlet", "exitButton", "actionQuit"}) {
+        const auto window = loadMainWindow();
+        window->findChild<QObject*>(QLatin1String(name))->setObjectName(QStringLiteral("renamed"));
+        MyAppDelegate delegate;
+        try {
+            delegate.bindOutlets(window.get());
+            ADD_FAILURE() << "bound without " << name;
+        } catch (const std::runtime_error& problem) {
+            EXPECT_NE(std::string(problem.what()).find(name), std::string::npos) << problem.what();
+        }
+    }
+}
+
+TEST(WindowBinding, RefusesARadioCellWithoutItsPlace) {
+    const auto window = loadMainWindow();
+    window->findChild<QRadioButton*>(QStringLiteral("lensTypeOutlet_1"))->setProperty("column", {});
+    MyAppDelegate delegate;
+    EXPECT_THROW(delegate.bindOutlets(window.get()), std::runtime_error);
+
+    const auto twice = loadMainWindow();
+    twice->findChild<QRadioButton*>(QStringLiteral("lensTypeOutlet_1"))->setProperty("column", 0);
+    MyAppDelegate again;
+    EXPECT_THROW(again.bindOutlets(twice.get()), std::runtime_error);
+}

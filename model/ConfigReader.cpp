@@ -2,12 +2,15 @@
 // white-balance triples, and the whole read with its refusals.
 #include "CNumbers.h"
 #include "KaveloConfigParser.h"
+#include "KeywordSearch.h"
 #include "TextScan.h"
 
+#include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -42,38 +45,32 @@ constexpr SettingLookup kLookupsBeforeGains[] = {
 };
 constexpr SettingLookup kLookupsAfterGains[] = {{59, 63, 1}};
 
+// The value after the keyword's n-th occurrence, each search starting after
+// the previous one's "[".
+bool valueOf(const SearchKey& key, const char* text, long length, int* destination,
+             long occurrence) {
+    if (occurrence < 1)
+        return false;
+    long position = 0;
+    for (long n = 0; n < occurrence; ++n) {
+        const int offset = searchOffset(key, text + position, length - position);
+        if (offset < 0)
+            return false;
+        position += offset;
+    }
+    const char* valueEnd = nullptr;
+    if (!findBracketedValue(text + position, text + length, &valueEnd))
+        return false;
+    // Converted in place: a value of any length reads like atoi on its whole text.
+    *destination = convertInteger(text + position, valueEnd);
+    return true;
+}
+
 } // namespace
 
 int KaveloConfigParser::searchKeywordOffset(const char* keyword, const char* text,
                                             long length) const {
-    const long keywordLength = static_cast<long>(std::strlen(keyword));
-    if (length <= keywordLength)
-        return -1;
-    const char* end = text + length;
-    // The keyword must leave at least one byte of text after it.
-    const char* lastStart = end - keywordLength - 1;
-    const char* match = nullptr;
-    if (keywordLength == 0) {
-        match = text;
-    } else {
-        for (const char* p = text; p <= lastStart; ++p) {
-            p = static_cast<const char*>(
-                std::memchr(p, keyword[0], static_cast<std::size_t>(lastStart - p + 1)));
-            if (p == nullptr)
-                break;
-            if (std::memcmp(p, keyword, static_cast<std::size_t>(keywordLength)) == 0) {
-                match = p;
-                break;
-            }
-        }
-    }
-    if (match == nullptr)
-        return -1;
-    // Only the first occurrence counts, even when its line has no "[".
-    const char* open = findOnLine(match, end, '[');
-    if (open == nullptr || open + 1 - text > INT_MAX)
-        return -1;
-    return static_cast<int>(open + 1 - text);
+    return searchOffset(searchKeyOf(keyword), text, length);
 }
 
 bool KaveloConfigParser::getStringInsideSquareBrackets(const char* source, char* destination,
@@ -87,21 +84,7 @@ bool KaveloConfigParser::getStringInsideSquareBrackets(const char* source, char*
 
 bool KaveloConfigParser::getValueForKeyword(const char* keyword, const char* text, long length,
                                             int* destination, long occurrence) const {
-    if (occurrence < 1)
-        return false;
-    long position = 0;
-    for (long n = 0; n < occurrence; ++n) {
-        const int offset = searchKeywordOffset(keyword, text + position, length - position);
-        if (offset < 0)
-            return false;
-        position += offset;
-    }
-    const char* valueEnd = nullptr;
-    if (!findBracketedValue(text + position, text + length, &valueEnd))
-        return false;
-    // Converted in place: a value of any length reads like atoi on its whole text.
-    *destination = convertInteger(text + position, valueEnd);
-    return true;
+    return valueOf(searchKeyOf(keyword), text, length, destination, occurrence);
 }
 
 bool KaveloConfigParser::readCustomWhiteBalances(const char* text, long length) {
@@ -112,7 +95,8 @@ bool KaveloConfigParser::readCustomWhiteBalances(const char* text, long length) 
         for (int colour = 0; colour < 3; ++colour) {
             const int setting = red + colour;
             const char* keyword = configKeywords[setting];
-            const int offset = searchKeywordOffset(keyword, text + position, length - position);
+            const int offset =
+                searchOffset(settingKey(setting), text + position, length - position);
             if (offset < 0) {
                 // The gain keeps its value and the search goes on from here.
                 reportMissingKeyword(keyword);
@@ -144,13 +128,17 @@ bool KaveloConfigParser::readConfigFile(const char* path) {
 }
 
 bool KaveloConfigParser::parseConfigFile(FILE* stream) {
-    // Only a regular file has a size that can be measured and trusted.
+    // What the stream still holds unwritten belongs to the file.
+    std::fflush(stream);
+    // Only a regular file has a size that can be measured and trusted; its
+    // size is where a seek to its end would land.
+    const int descriptor = fileno(stream);
     struct stat status;
     long size = -1;
-    if (fstat(fileno(stream), &status) == 0 && S_ISREG(status.st_mode) &&
-        std::fseek(stream, 0, SEEK_END) == 0)
-        size = std::ftell(stream);
-    if (size < 0 || std::fseek(stream, 0, SEEK_SET) != 0) {
+    if (descriptor >= 0 && fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode) &&
+        status.st_size <= LONG_MAX)
+        size = static_cast<long>(status.st_size);
+    if (size < 0) {
         std::fputs("Problem reading file !!!\n", stderr);
         std::fclose(stream);
         return false;
@@ -166,17 +154,21 @@ bool KaveloConfigParser::parseConfigFile(FILE* stream) {
         std::fclose(stream);
         return false;
     }
+    // From the start of the file, wherever the stream stands, straight into
+    // the buffer: one system call for the whole file where the stream would
+    // add a seek and a copy.
     long got = 0;
     while (got < size) {
-        const std::size_t n =
-            std::fread(buffer + got, 1, static_cast<std::size_t>(size - got), stream);
-        if (n == 0)
+        const ssize_t n =
+            pread(descriptor, buffer + got, static_cast<std::size_t>(size - got), got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
             break;
         got += static_cast<long>(n);
     }
-    const bool complete = got == size && !std::ferror(stream);
     std::fclose(stream);
-    if (!complete) {
+    if (got != size) {
         std::fputs("Problem reading file !!!\n", stderr);
         std::free(buffer);
         return false;
@@ -207,8 +199,8 @@ bool KaveloConfigParser::parseText(const char* text, long length) {
     }
     auto readSettings = [&](const SettingLookup& lookup) {
         for (int setting = lookup.first; setting <= lookup.last; ++setting) {
-            if (!getValueForKeyword(configKeywords[setting], text, length, &cameraValues[setting],
-                                    lookup.occurrence))
+            if (!valueOf(settingKey(setting), text, length, &cameraValues[setting],
+                         lookup.occurrence))
                 reportMissingKeyword(configKeywords[setting]);
         }
     };
@@ -223,7 +215,7 @@ bool KaveloConfigParser::parseText(const char* text, long length) {
 // The "Date time" line's value becomes the camera time; a file without that
 // line keeps the earlier text. False only when the line has no closing "]".
 bool KaveloConfigParser::readCameraTime(const char* text, long length) {
-    const int offset = searchKeywordOffset(configKeywords[kDateTimeSetting], text, length);
+    const int offset = searchOffset(settingKey(kDateTimeSetting), text, length);
     if (offset < 0)
         return true;
     const char* value = text + offset;

@@ -86,10 +86,14 @@ void loadStartObject() {
     for (int index = 0; index < kSettingCount; ++index)
         config.setCameraValue(index, 1000 + index);
     config.setCameraValue(kDateTime, 0);
+    // The identification can only come from a file: the writer's text with
+    // the identifiers put in its trailer, and the card-format line that the
+    // writer leaves out while it knows no firmware.
     std::string text = configFileText(config, std::tm{});
     const std::string emptyTrailer = "\n{}\n{}\n";
     text.replace(text.size() - emptyTrailer.size(), emptyTrailer.size(),
                  "\n{KAVELO v2.20}\n{HW v003}\n");
+    text.insert(text.find("Motion Detect="), "TF card format filesystem=[1045];\n");
     if (!writeBytes(gInputPath, text.data(), text.size()) ||
         !gStart.readConfigFile(gInputPath.c_str()))
         fail("the start file does not load");

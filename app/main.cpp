@@ -1,6 +1,8 @@
 // Kavelo Manager: edits the configuration file of a Kavelo video camera.
+//   kavelo-manager [FILE]    FILE, when given, is opened once the window is up.
 #include "MainWindowForm.h"
 #include "MyAppDelegate.h"
+#include "OpenFileRequests.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -23,8 +25,14 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "kavelo-manager: %s\n", problem.what());
         return 1;
     }
+    OpenFileRequests openRequests(delegate);
+    application.installEventFilter(&openRequests);
     window->show();
-    // Once the event loop runs, the window is up and shows the settings.
-    QTimer::singleShot(0, &delegate, [&delegate] { delegate.applicationDidFinishLaunching(); });
+    // Once the event loop runs, the window is up: it shows the settings, then
+    // opens the file that the command line names (QApplication has taken its
+    // own options out of the arguments by now).
+    const QStringList arguments = QApplication::arguments();
+    QTimer::singleShot(0, &delegate,
+                       [&openRequests, arguments] { openRequests.finishLaunching(arguments); });
     return QApplication::exec();
 }

@@ -130,6 +130,7 @@ void MyAppDelegate::bindOutlets(QWidget* settingsWindow) {
     bindAll<QLineEdit>(*this, settingsWindow, kFields);
     connectActions();
     connectCommands();
+    connectFileCommands();
 }
 
 // The Exit button and the Quit menu command both end the program.
@@ -138,10 +139,6 @@ void MyAppDelegate::connectCommands() {
     connect(exitButton, &QPushButton::clicked, this, [this, exitButton] { exit(exitButton); });
     QAction* quit = findInWindow<QAction>(window, "actionQuit");
     connect(quit, &QAction::triggered, this, [this, quit] { exit(quit); });
-}
-
-void MyAppDelegate::applicationDidFinishLaunching() {
-    updateAllControls();
 }
 
 // Nothing is asked or saved on the way out.

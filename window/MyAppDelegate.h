@@ -7,8 +7,13 @@
 #include "Controls.h"
 
 #include <QObject>
+#include <QPointer>
 
+#include <string>
+
+class QAction;
 class QWidget;
+struct Notification;
 
 class MyAppDelegate : public QObject {
     Q_OBJECT
@@ -21,8 +26,20 @@ class MyAppDelegate : public QObject {
     // outlet or command that the window lacks.
     void bindOutlets(QWidget* window);
 
-    // Runs once the window is up: shows the settings that mCF holds.
+    // Runs once the window is up: listens for files dropped on the window,
+    // then shows the settings that mCF holds.
     void applicationDidFinishLaunching();
+
+    // File workflow. Three ways bring a file to the load: the open panel, the
+    // desktop's request to open a file with the program (true when the file
+    // was handed to the load, whatever the load's outcome), and a drop onto
+    // the window. Each copies the path into configFileName and loads it; every
+    // outcome is told in an alert.
+    void loadConfigFile(QObject* sender);
+    bool applicationOpenFile(const QString& path);
+    void configFileDragged(const Notification& notification);
+    void readConfigFile(const char* path);
+    void saveConfigFile(QObject* sender);
 
     // Control actions: each reads its sender, stores the setting and asks for
     // the refresh that the change needs.
@@ -179,7 +196,12 @@ class MyAppDelegate : public QObject {
   private:
     void connectActions();
     void connectCommands();
+    void connectFileCommands();
+    void enableSaving();
     void storeSelectedColumn(void (MyAppDelegate::*action)(RadioMatrix*), RadioMatrix* sender);
     void storeSliderPosition(void (MyAppDelegate::*action)(Slider*), Slider* sender);
     void storeCustomGain(int colour, NumberField* sender);
+
+    QPointer<QAction> saveAction_;
+    std::string lastLoadedFileName_; // where Save writes once a later load fails
 };

@@ -1,0 +1,130 @@
+#include "FileWorkflowFixture.h"
+
+#include "ConfigFileText.h"
+#include "Globals.h"
+
+#include <QAction>
+#include <QFile>
+
+#include <cstring>
+#include <stdexcept>
+
+const char kWrittenCameraTime[] = "2026/12/06-09:05:07";
+
+const QString kLoadedMessage = QStringLiteral(
+    "Configuration file loaded successfully! \nChange the configuration than pres the Save button");
+const QString kRevisionMessage =
+    QStringLiteral("Camera revision not supported! \nActually supported only revision v003");
+const QString kUnknownFormatMessage = QStringLiteral("Unknown file format!");
+const QString kPathTooLongMessage = QStringLiteral("File path too long!");
+
+namespace {
+
+// The writer writes the identification that the parser read, so the parser
+// first reads a file holding only a supported one; its text is then replaced.
+const char kBaseFirmware[] = "KAVELO FW v2.20";
+const char kBaseRevision[] = "HW v003";
+
+KaveloConfigParser identifiedParser() {
+    QTemporaryDir directory;
+    const QString path = directory.filePath(QStringLiteral("id.txt"));
+    QFile id(path);
+    if (!id.open(QIODevice::WriteOnly))
+        throw std::runtime_error("cannot write a scratch file");
+    id.write(QByteArray("{") + kBaseFirmware + "}\n{" + kBaseRevision + "}\n");
+    id.close();
+    KaveloConfigParser parser;
+    testing::internal::CaptureStderr(); // the missing-keyword lines are expected here
+    const bool loaded = parser.readConfigFile(path.toUtf8().constData());
+    testing::internal::GetCapturedStderr();
+    if (!loaded)
+        throw std::runtime_error("the base identification was refused");
+    return parser;
+}
+
+} // namespace
+
+std::string configText(const ConfigFile& file) {
+    KaveloConfigParser parser = identifiedParser();
+    for (const auto& [index, value] : file.settings)
+        parser.setCameraValue(index, value);
+    std::tm moment{};
+    moment.tm_year = 2026 - 1900;
+    moment.tm_mon = 11;
+    moment.tm_mday = 6;
+    moment.tm_hour = 9;
+    moment.tm_min = 5;
+    moment.tm_sec = 7;
+    std::string text = configFileText(parser, moment);
+    const std::string trailer = std::string("{") + kBaseFirmware + "}\n{" + kBaseRevision + "}";
+    text.replace(text.rfind(trailer), trailer.size(),
+                 "{" + file.firmware + "}\n{" + file.revision + "}");
+    return text;
+}
+
+bool WorkflowState::operator==(const WorkflowState& o) const {
+    return settings == o.settings && firmware == o.firmware && revision == o.revision &&
+           cameraTime == o.cameraTime && path == o.path && firmwareNumber == o.firmwareNumber &&
+           revisionNumber == o.revisionNumber && firstRow == o.firstRow &&
+           secondRow == o.secondRow && saveEnabled == o.saveEnabled &&
+           defaultsEnabled == o.defaultsEnabled && saveActionEnabled == o.saveActionEnabled;
+}
+
+void PrintTo(const WorkflowState& s, std::ostream* out) {
+    *out << "{path \"" << s.path << "\", firmware \"" << s.firmware << "\" (" << s.firmwareNumber
+         << "), revision \"" << s.revision << "\" (" << s.revisionNumber << "), camera time \""
+         << s.cameraTime << "\", rows \"" << s.firstRow.toStdString() << "\" / \""
+         << s.secondRow.toStdString() << "\", save " << s.saveEnabled << ", defaults "
+         << s.defaultsEnabled << ", save action " << s.saveActionEnabled << "}";
+}
+
+void FileWorkflowTest::SetUp() {
+    std::memset(configFileName, 0, kConfigFileNameSize);
+    ASSERT_TRUE(directory.isValid());
+    WindowTest::SetUp();
+}
+
+void FileWorkflowTest::TearDown() {
+    WindowTest::TearDown();
+    std::memset(configFileName, 0, kConfigFileNameSize);
+}
+
+QString FileWorkflowTest::write(const QString& name, const std::string& content) {
+    const QString path = pathIn(name);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+    file.write(content.data(), static_cast<qint64>(content.size()));
+    return path;
+}
+
+QAction* FileWorkflowTest::action(const char* name) const {
+    return window->findChild<QAction*>(QLatin1String(name));
+}
+
+WorkflowState FileWorkflowTest::state() const {
+    return {settingsNow(),
+            mCF.getFirmwareString(),
+            mCF.getRevisionString(),
+            mCF.getCameraTime(),
+            configFileName,
+            mCF.getFirmwareNumber(),
+            mCF.getRevisionNumber(),
+            delegate->firstRowLabelOutlet->stringValue(),
+            delegate->secondRowLabelOutlet->stringValue(),
+            delegate->saveConfigButtonOutlet->isEnabled(),
+            delegate->setDefaultsButtonOutlet->isEnabled(),
+            action("actionSave")->isEnabled()};
+}
+
+std::vector<QString> FileWorkflowTest::messages() const {
+    std::vector<QString> texts;
+    for (const ShownAlert& shown : alerts)
+        texts.push_back(shown.message);
+    return texts;
+}
+
+void FileWorkflowTest::record(const QString& message) {
+    alerts.push_back({message, delegate->firstRowLabelOutlet->stringValue(),
+                      delegate->secondRowLabelOutlet->stringValue(),
+                      delegate->saveConfigButtonOutlet->isEnabled()});
+}

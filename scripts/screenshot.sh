@@ -1,31 +1,47 @@
 #!/usr/bin/env bash
-# Shows the settings window on a virtual 1366x768 screen (the smallest common
-# laptop screen) and saves a picture of that screen.
+# Shows the settings window with a camera's configuration file loaded, on a
+# virtual 1366x768 screen (the smallest common laptop screen), and saves a
+# picture of that screen.
 #   scripts/screenshot.sh [OUTPUT.png]      default: docs/screenshot.png
-# Needs xvfb-run and ImageMagick's import. BUILD_DIR picks the build tree
-# (default: build-window); the program is built there first if needed.
+# Needs xvfb-run, ImageMagick's import and xdotool. BUILD_DIR picks the build
+# tree (default: build-window); the programs are built there first if needed.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build-window}
 output=$(realpath -m "${1:-$root/docs/screenshot.png}")
 program=$build/app/kavelo-manager
+config_tool=$build/cli/kavelo-config
 
 if [ ! -f "$build/CMakeCache.txt" ]; then
   cmake -S "$root" -B "$build" -DKAVELO_BUILD_GUI=ON
 fi
-cmake --build "$build" -j2 --target kavelo-manager
+cmake --build "$build" -j2 --target kavelo-manager kavelo-config
 mkdir -p "$(dirname "$output")"
 
-# Inside the virtual screen: start the program, give it time to draw, take
-# the picture, and end the program.
+# A sample card file, written by our own writer: kavelo-config fills in every
+# setting of a file that holds only a supported identification, sets a few
+# away from their defaults, and saves it with this computer's time.
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+sample=$scratch/CONFIG.TXT
+printf '{KAVELO FW v2.20}\n{HW v003}\n' >"$sample"
+"$config_tool" set "$sample" video1.frame-rate=60fps video1.loop-recording=on \
+  video1.time-stamp=on video2.resolution=1920x1080-wide video2.frame-rate=25fps \
+  lens=wide-angle led=off motion.detect=on wb.mode=custom-1 >/dev/null 2>&1
+
+# Inside the virtual screen: start the program with the file, as a desktop's
+# "Open with" does; close the success alert that the load shows (Return
+# presses its OK button); take the picture; end the program.
 xvfb-run --auto-servernum --server-args="-screen 0 1366x768x24" \
   bash -c '
-    "$1" & program=$!
+    "$1" "$3" & program=$!
     sleep 3
+    xdotool key Return
+    sleep 1
     import -window root "$2"
     kill "$program"
     wait "$program" 2>/dev/null || true
-  ' screenshot "$program" "$output"
+  ' screenshot "$program" "$output" "$sample"
 
 echo "saved $output"

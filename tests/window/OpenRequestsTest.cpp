@@ -148,20 +148,6 @@ TEST_F(FileWorkflowTest, APathTooLongToKeepIsRefusedEveryWayIn) {
     }
 }
 
-TEST(CommandLine, TheFirstArgumentAfterTheProgramIsTheFile) {
-    const struct {
-        QStringList arguments;
-        std::optional<QString> file;
-    } cases[] = {
-        {{"kavelo-manager"}, std::nullopt},
-        {{"kavelo-manager", "/media/me/CARD/CONFIG.TXT"}, QString("/media/me/CARD/CONFIG.TXT")},
-        {{"kavelo-manager", "CONFIG.TXT", "OTHER.TXT"}, QString("CONFIG.TXT")},
-        {{}, std::nullopt},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(fileFromCommandLine(c.arguments), c.file) << c.arguments.join(' ').toStdString();
-}
-
 // A fresh window, as main starts it: the file named on the command line and
 // files of early open events are opened only once launching has finished.
 TEST(OpenFileRequests, OpenTheirFilesOnceLaunchingHasFinished) {

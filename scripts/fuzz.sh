@@ -38,7 +38,11 @@ fi
 locked cmake --build "$build" -j2 --target config_reader_fuzzer
 
 scratch="$(mktemp -d /tmp/kavelo-fuzz-corpus.XXXXXX)"
-trap 'rm -rf "$scratch"' EXIT
+# The files each input is written to and saved as: in memory where possible,
+# since every save is flushed to the device.
+KAVELO_FUZZ_SCRATCH="$(mktemp -d /dev/shm/kavelo-fuzz-files.XXXXXX 2>/dev/null || mktemp -d)"
+export KAVELO_FUZZ_SCRATCH
+trap 'rm -rf "$scratch" "$KAVELO_FUZZ_SCRATCH"' EXIT
 mkdir -p "$root/fuzz/artifacts"
 
 # The model reports every line it misses on stderr; -close_fd_mask=2 keeps

@@ -74,6 +74,9 @@ bool MyView::performDragOperation(const QDropEvent& drop) {
     const QStringList paths = draggedFilePaths(drop.mimeData());
     if (paths.isEmpty())
         return false;
+    // No real file's path holds a NUL; the load would see only what precedes it.
+    if (paths.first().contains(QChar(u'\0')))
+        return false;
     return pathExtension(paths.first()) == QLatin1String("TXT");
 }
 

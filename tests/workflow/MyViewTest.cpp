@@ -85,6 +85,9 @@ TEST(MyView, AcceptsADropWhenTheFirstFileEndsInUpperCaseTxt) {
         {"PNG first, TXT second", files({"photo.png", "CONFIG.TXT"}), true, false},
         {"no file URLs", {}, false, false},
         {"a remote URL", {QUrl("https://example.com/CONFIG.TXT")}, false, false},
+        // A NUL cannot stand in a real path; copied for the load it would cut
+        // the path short and load another file.
+        {"a NUL in the name", {QUrl("file:///media/card/a%00.TXT")}, true, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -4,11 +4,11 @@
 # picture of that screen.
 #   scripts/screenshot.sh [OUTPUT.png]      default: docs/screenshot.png
 # Needs xvfb-run, ImageMagick's import and xdotool. BUILD_DIR picks the build
-# tree (default: build-window); the programs are built there first if needed.
+# tree (default: build/release, as scripts/run.sh uses); the programs are built there first if needed.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${BUILD_DIR:-$root/build-window}
+build=${BUILD_DIR:-$root/build/release}
 output=$(realpath -m "${1:-$root/docs/screenshot.png}")
 program=$build/app/kavelo-manager
 config_tool=$build/cli/kavelo-config

@@ -41,20 +41,20 @@ int convertInteger(const char* begin, const char* end) {
         negative = *p == '-';
         ++p;
     }
-    // Accumulate toward the negative side, which holds one more value.
+    // Leading zeros count for nothing; after them, more than ten digits are
+    // beyond any 32-bit value, and ten fit a 64-bit one unchecked.
+    while (p < end && *p == '0')
+        ++p;
+    const char* digits = p;
     long long value = 0;
     for (; p < end && *p >= '0' && *p <= '9'; ++p) {
-        value = value * 10 - (*p - '0');
-        if (value < INT_MIN) {
-            value = INT_MIN;
-            // The result is pinned; the remaining digits change nothing.
-            if (!negative)
-                return INT_MAX;
-        }
+        if (p - digits == 10)
+            return negative ? INT_MIN : INT_MAX;
+        value = value * 10 + (*p - '0');
     }
     if (negative)
-        return static_cast<int>(value);
-    return value == INT_MIN ? INT_MAX : static_cast<int>(-value);
+        return value > -static_cast<long long>(INT_MIN) ? INT_MIN : static_cast<int>(-value);
+    return value > INT_MAX ? INT_MAX : static_cast<int>(value);
 }
 
 int convertVersionTimes100(const char* text) {

@@ -1,12 +1,15 @@
 // The reader's shortcuts against the plain rules they stand for: the keyword
 // search that jumps between a keyword's rarest bytes and skips its own bytes
-// when looking for the "[", and the read of a handed-over stream straight
-// from the start of its file.
+// when looking for the "[", the value conversion that checks for overflow
+// once, and the read of a handed-over stream straight from the start of its
+// file.
 #include "ConfigFileText.h"
 #include "KaveloConfigParser.h"
 #include "TestFiles.h"
 
+#include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -78,6 +81,53 @@ TEST(KeywordSearch, AKeywordsOwnBracketOrLineFeedCounts) {
     const std::string text = "a[b=[5];\nx\ny=[6];\n";
     EXPECT_EQ(config.searchKeywordOffset("a[b", text.data(), static_cast<long>(text.size())), 2);
     EXPECT_EQ(config.searchKeywordOffset("x\ny", text.data(), static_cast<long>(text.size())), -1);
+}
+
+// A value converts like strtoll on its text, pinned to the 32-bit limits.
+TEST(ValueConversion, AgreesWithTheCLibraryPinnedToThirtyTwoBits) {
+    const std::string texts[] = {
+        "0",
+        "7",
+        "-7",
+        "+7",
+        " \t7",
+        "2147483647",
+        "2147483648",
+        "-2147483648",
+        "-2147483649",
+        "4294967296",
+        "9999999999",
+        "10000000000",
+        "99999999999999999999999",
+        "-99999999999999999999999",
+        "0000000000000000000000042",
+        "-00000000000000002147483648",
+        "000000000000000000002147483648",
+        "12345678901",
+        "1234567890",
+        "-1234567890x",
+        "",
+        "-",
+        "+",
+        " ",
+        "x7",
+        "7 8",
+        "--7",
+        "-+7",
+        "0x10",
+        "1e3",
+    };
+    const KaveloConfigParser config;
+    for (const std::string& text : texts) {
+        const std::string line = "LED=[" + text + "];\n";
+        int value = 99;
+        ASSERT_TRUE(config.getValueForKeyword("LED", line.data(), static_cast<long>(line.size()),
+                                              &value, 1))
+            << line;
+        const long long wide = std::strtoll(text.c_str(), nullptr, 10);
+        const long long pinned = wide < INT_MIN ? INT_MIN : wide > INT_MAX ? INT_MAX : wide;
+        EXPECT_EQ(value, pinned) << line;
+    }
 }
 
 class StreamRead : public testing::Test {

@@ -41,17 +41,18 @@ int convertInteger(const char* begin, const char* end) {
         negative = *p == '-';
         ++p;
     }
-    // Leading zeros count for nothing; after them, more than ten digits are
-    // beyond any 32-bit value, and ten fit a 64-bit one unchecked.
+    // Leading zeros count for nothing; after them, ten digits fit a 64-bit
+    // value unchecked, and an eleventh is beyond any 32-bit one.
     while (p < end && *p == '0')
         ++p;
-    const char* digits = p;
+    const char* limit = end - p > 10 ? p + 10 : end;
     long long value = 0;
-    for (; p < end && *p >= '0' && *p <= '9'; ++p) {
-        if (p - digits == 10)
-            return negative ? INT_MIN : INT_MAX;
-        value = value * 10 + (*p - '0');
-    }
+    unsigned digit;
+    for (; p < limit && (digit = static_cast<unsigned>(static_cast<unsigned char>(*p) - '0')) <= 9;
+         ++p)
+        value = value * 10 + digit;
+    if (p < end && *p >= '0' && *p <= '9')
+        return negative ? INT_MIN : INT_MAX;
     if (negative)
         return value > -static_cast<long long>(INT_MIN) ? INT_MIN : static_cast<int>(-value);
     return value > INT_MAX ? INT_MAX : static_cast<int>(value);

@@ -24,7 +24,7 @@ bool findIdentifier(const char* text, const char* end, const char* open, char* d
     const char* content = open + 1;
     if (content >= end)
         return false;
-    const char* close = findOnLine(content, end, '}');
+    const char* close = findOnLongLine(content, end, '}');
     if (close == nullptr)
         return false;
     // A longer identifier would be cut, and one holding a NUL byte would be

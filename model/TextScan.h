@@ -16,6 +16,19 @@ inline const char* findOnLine(const char* from, const char* end, char wanted) {
     return nullptr;
 }
 
+// The same as findOnLine in two block scans, for a line that may run long,
+// such as an identifier of up to 255 bytes.
+inline const char* findOnLongLine(const char* from, const char* end, char wanted) {
+    if (from >= end)
+        return nullptr;
+    const char* found =
+        static_cast<const char*>(std::memchr(from, wanted, static_cast<std::size_t>(end - from)));
+    if (found == nullptr ||
+        std::memchr(from, '\n', static_cast<std::size_t>(found - from)) != nullptr)
+        return nullptr;
+    return found;
+}
+
 // Copies [begin, end) into a cleared buffer of `size` bytes, cutting what does
 // not fit before its terminating NUL.
 inline void copyCut(char* destination, std::size_t size, const char* begin, const char* end) {

@@ -46,13 +46,15 @@ void writeFile(const std::string& path, const std::string& bytes) {
 }
 
 // The identification can only come from a file: the writer's text with the
-// two identifiers put in its trailer, read back.
+// two identifiers put in its trailer, and the card-format line that the writer
+// leaves out while it knows no firmware, read back.
 KaveloConfigParser identified(const std::string& firmware, const std::string& revision) {
     KaveloConfigParser config;
     std::string text = configFileText(config, std::tm{});
     const std::string emptyTrailer = "\n{}\n{}\n";
     text.replace(text.size() - emptyTrailer.size(), emptyTrailer.size(),
                  "\n{" + firmware + "}\n{" + revision + "}\n");
+    text.insert(text.find("Motion Detect="), "TF card format filesystem=[0];\n");
     const std::string path = gDirectory + "/identify.txt";
     writeFile(path, text);
     if (!config.readConfigFile(path.c_str()))

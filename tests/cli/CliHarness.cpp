@@ -88,32 +88,6 @@ RunResult runProgram(const std::vector<std::string>& arguments, long fileSizeLim
     return result;
 }
 
-ScratchDirectory::ScratchDirectory() {
-    const char* base = std::getenv("TMPDIR");
-    std::string pattern =
-        std::string(base != nullptr && *base != '\0' ? base : "/tmp") + "/kavelo-cli-test-XXXXXX";
-    if (mkdtemp(&pattern[0]) == nullptr)
-        ADD_FAILURE() << "cannot make a scratch directory";
-    path = pattern;
-}
-
-ScratchDirectory::~ScratchDirectory() {
-    const std::string command = "rm -rf '" + path + "'";
-    if (std::system(command.c_str()) != 0)
-        ADD_FAILURE() << "cannot remove " << path;
-}
-
-std::string readWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void writeWholeFile(const std::string& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
-
 std::string configText(const std::vector<SettingValue>& edits, const std::string& firmware,
                        const std::string& revision) {
     KaveloConfigParser config;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "KaveloConfigParser.h"
+#include "TestFiles.h"
 
 #include <string>
 #include <vector>
@@ -24,22 +25,6 @@ struct RunResult {
 // Runs the program with these arguments. `fileSizeLimit` > 0 caps the size
 // of any file the program writes, so that a save fails even for root.
 RunResult runProgram(const std::vector<std::string>& arguments, long fileSizeLimit = 0);
-
-// A fresh directory for one test, removed with its files at the end.
-class ScratchDirectory {
-  public:
-    ScratchDirectory();
-    ~ScratchDirectory();
-    ScratchDirectory(const ScratchDirectory&) = delete;
-    ScratchDirectory& operator=(const ScratchDirectory&) = delete;
-    std::string file(const std::string& name) const { return path + "/" + name; }
-
-  private:
-    std::string path;
-};
-
-std::string readWholeFile(const std::string& path);
-void writeWholeFile(const std::string& path, const std::string& text);
 
 // A setting and its value.
 struct SettingValue {

@@ -2,6 +2,7 @@
 
 #include "ConfigFileText.h"
 #include "Globals.h"
+#include "TestFiles.h"
 
 #include <QAction>
 #include <QFile>
@@ -48,14 +49,7 @@ std::string configText(const ConfigFile& file) {
     KaveloConfigParser parser = identifiedParser();
     for (const auto& [index, value] : file.settings)
         parser.setCameraValue(index, value);
-    std::tm moment{};
-    moment.tm_year = 2026 - 1900;
-    moment.tm_mon = 11;
-    moment.tm_mday = 6;
-    moment.tm_hour = 9;
-    moment.tm_min = 5;
-    moment.tm_sec = 7;
-    std::string text = configFileText(parser, moment);
+    std::string text = configFileText(parser, fixedMoment());
     const std::string trailer = std::string("{") + kBaseFirmware + "}\n{" + kBaseRevision + "}";
     text.replace(text.rfind(trailer), trailer.size(),
                  "{" + file.firmware + "}\n{" + file.revision + "}");

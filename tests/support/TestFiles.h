@@ -1,4 +1,4 @@
-// Scratch files and helpers for the model's tests.
+// Scratch files and helpers that the test suites share.
 #pragma once
 
 #include "KaveloConfigParser.h"
@@ -24,6 +24,7 @@ class ScratchDirectory {
 };
 
 std::string readWholeFile(const std::string& path);
+void writeWholeFile(const std::string& path, const std::string& content);
 
 // The smallest text that a reader accepts: only the two identifier lines.
 std::string identificationOnly(const std::string& firmware = "KAVELO v2.15",

@@ -36,8 +36,7 @@ ScratchDirectory::~ScratchDirectory() {
 
 std::string ScratchDirectory::write(const std::string& name, const std::string& content) const {
     const std::string target = file(name);
-    std::ofstream out(target, std::ios::binary);
-    out << content;
+    writeWholeFile(target, content);
     return target;
 }
 
@@ -58,6 +57,10 @@ std::string readWholeFile(const std::string& path) {
     std::ostringstream content;
     content << in.rdbuf();
     return content.str();
+}
+
+void writeWholeFile(const std::string& path, const std::string& content) {
+    std::ofstream(path, std::ios::binary) << content;
 }
 
 std::string identificationOnly(const std::string& firmware, const std::string& revision) {

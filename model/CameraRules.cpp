@@ -11,7 +11,6 @@ const VideoMode kVideoMode2 = {15, 16, 17, 20, 21};
 
 namespace {
 
-constexpr int kWhiteBalance = 49;
 constexpr int kFirstCustomWhiteBalance = 5;
 constexpr int kFirstGain = 50;
 constexpr int kLowestFullFrameRate = 3;

@@ -40,7 +40,12 @@ void appendSettings(std::string& out, const KaveloConfigParser& config, int firs
 void appendDateLine(std::string& out, const KaveloConfigParser& config, const std::tm& now) {
     if (config.getCameraValue(kDateTime) == 0) {
         // Split so that no "??/" or "??-" reads as a trigraph.
-        out += "Date time=[????" "/??" "/??" "-??" ":??" ":??];\n\n";
+        out += "Date time=[????"
+               "/??"
+               "/??"
+               "-??"
+               ":??"
+               ":??];\n\n";
         return;
     }
     const int year = now.tm_year + 1900;

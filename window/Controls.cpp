@@ -141,9 +141,16 @@ void Slider::setIntValue(int value) {
 
 NumberField::NumberField(QLineEdit* field) : field_(field) {
     connect(field, &QLineEdit::editingFinished, this, [this] {
+        if (field_)
+            field_->setModified(false);
         if (action_)
             action_();
     });
+}
+
+void NumberField::commitPendingEdit() {
+    if (field_ && field_->isModified())
+        emit field_->editingFinished();
 }
 
 int NumberField::intValue() const {

@@ -104,6 +104,9 @@ class NumberField : public QObject {
     QLineEdit* widget() const { return field_; }
     // Runs on Return and when the user leaves a field that was edited.
     void setAction(ControlAction action) { action_ = std::move(action); }
+    // Sends the action now for text the user typed but has not confirmed yet,
+    // as Return would: a shortcut such as Ctrl+S leaves the focus in place.
+    void commitPendingEdit();
 
   private:
     QPointer<QLineEdit> field_;

@@ -172,5 +172,8 @@ void MyAppDelegate::readConfigFile(const char* path) {
 }
 
 void MyAppDelegate::saveConfigFile(QObject*) {
+    for (NumberField* gain :
+         {whiteBalanceCustomRed, whiteBalanceCustomGreen, whiteBalanceCustomBlue})
+        gain->commitPendingEdit();
     alert(mCF.writeConfigFile(configFileName) ? kSaved : kNotSaved);
 }

@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -230,6 +231,20 @@ TEST_F(FileWorkflowTest, SaveWritesTheEditedSettingsBackFromTheButtonAndTheMenu)
         EXPECT_EQ(saved.getCameraValue(kLens), c.lens);
         EXPECT_STREQ(saved.getFirmwareString(), "KAVELO FW v2.20");
     }
+}
+
+// Ctrl+S leaves the focus in a gain field: what was typed there is saved too.
+TEST_F(FileWorkflowTest, SaveTakesAGainTypedButNotYetConfirmed) {
+    const QString path = write("CONFIG.TXT", ConfigFile{{{49, 5}}});
+    openWithPanel(d(), path);
+    QLineEdit* red = d().whiteBalanceCustomRed->widget();
+    QTest::keyClick(red, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(red, QStringLiteral("432"));
+    action("actionSave")->trigger();
+    KaveloConfigParser saved;
+    ASSERT_TRUE(saved.readConfigFile(path.toUtf8().constData()));
+    EXPECT_EQ(saved.getCameraValue(50), 432);
+    EXPECT_EQ(mCF.getCameraValue(50), 432);
 }
 
 ssize_t failWithFullDisk(int, const void*, std::size_t) {

@@ -8,13 +8,6 @@
 
 #include <cstdio>
 
-namespace {
-
-constexpr int kDateFormat = 0;
-constexpr int kDateTime = 1;
-
-} // namespace
-
 void printNotes(const std::vector<std::string>& notes) {
     for (const std::string& note : notes)
         std::fprintf(stderr, "kavelo-config: note: %s\n", note.c_str());
@@ -50,9 +43,10 @@ int runSyncClock(const CommandLine& line) {
     // Without a date line the save would set no clock while reporting success.
     if (!hasDateLine(config))
         throw CommandFailure(kExitValueRefused,
-                             path + ": date.format is " +
+                             path + ": " + settingName(kDateFormat) + " is " +
                                  std::to_string(config.getCameraValue(kDateFormat)) +
-                                 ", which has no date line; set date.format to 0, 1 or 2 first");
+                                 ", which has no date line; set " + settingName(kDateFormat) +
+                                 " to 0, 1 or 2 first");
     config.setCameraValue(kDateTime, 1);
     std::vector<std::string> notes;
     save(path, config, false, notes);

@@ -6,69 +6,46 @@
 #include "Describe.h"
 #include "ExitCodes.h"
 #include "KaveloConfigParser.h"
-#include "SettingChoices.h"
-#include "SettingNames.h"
+#include "ReadReport.h"
 
-#include <climits>
 #include <cstdio>
 
 namespace {
 
-constexpr int kDateTime = 1; // never read from the file: it is no problem when absent
-
-void presetAll(KaveloConfigParser& config, int value) {
-    for (int i = 0; i < kSettingCount; ++i)
-        config.setCameraValue(i, value);
-}
-
-// A setting the file lacks keeps whatever it held before the read. Two reads
-// over different pre-set values tell those settings apart: a setting the file
-// supplies reads the same in both.
-std::vector<bool> findMissing(const std::string& path, const KaveloConfigParser& firstRead) {
-    KaveloConfigParser second;
-    presetAll(second, INT_MAX);
-    StandardErrorCapture quiet; // the first read has said it all
-    second.readConfigFile(path.c_str());
-    quiet.finish();
-    std::vector<bool> missing(kSettingCount);
-    for (int i = 0; i < kSettingCount; ++i)
-        missing[i] = firstRead.getCameraValue(i) != second.getCameraValue(i);
-    return missing;
-}
+using Missing = std::bitset<kSettingCount>;
 
 void checkVideoMode(const KaveloConfigParser& config, const rules::VideoMode& mode,
-                    const std::vector<bool>& missing, std::vector<std::string>& problems) {
+                    const Missing& missing, std::vector<std::string>& problems) {
     const int resolution = config.getCameraValue(mode.resolution);
     const int frameRate = config.getCameraValue(mode.frameRate);
-    if (!missing[mode.resolution] && !missing[mode.frameRate] && resolution >= 0 &&
-        resolution <= 2 && frameRate >= 1 && frameRate <= 2)
-        problems.push_back(std::string(settingName(mode.resolution)) + " " +
+    if (!missing[mode.resolution] && !missing[mode.frameRate] &&
+        !rules::combinationAllowed(resolution, frameRate))
+        problems.push_back(settingName(mode.resolution) + " " +
                            valueWithMeaning(config, mode.resolution) + " does not go with " +
                            settingName(mode.frameRate) + " " +
                            valueWithMeaning(config, mode.frameRate) +
                            ": that resolution records at 30 or 25 fps only");
-    const int clipLength = config.getCameraValue(mode.clipLength);
     if (!missing[mode.clipLength] && !missing[mode.loopRecording] &&
-        config.getCameraValue(mode.loopRecording) != 0 && clipLength >= 2)
-        problems.push_back(std::string(settingName(mode.clipLength)) + " is " +
+        !rules::clipLengthAllowed(config.getCameraValue(mode.loopRecording),
+                                  config.getCameraValue(mode.clipLength)))
+        problems.push_back(settingName(mode.clipLength) + " is " +
                            valueWithMeaning(config, mode.clipLength) + " while " +
                            settingName(mode.loopRecording) +
                            " is on; the window lowers it to 1 when it loads the file");
 }
 
-std::vector<std::string> findProblems(const KaveloConfigParser& config,
-                                      const std::vector<bool>& missing) {
+std::vector<std::string> findProblems(const KaveloConfigParser& config, const Missing& missing) {
     std::vector<std::string> problems;
     for (int i = 0; i < kSettingCount; ++i) {
-        if (i == kDateTime || !settingIsWritten(config, i))
+        if (settingRow(i).line == FileLine::DateLine || !settingIsWritten(config, i))
             continue;
         if (missing[i]) {
             problems.push_back(std::string("keyword \"") + configKeywords[i] + "\" of " +
                                settingName(i) + " not found");
-        } else if (!choices::offered(i, config.getCameraValue(i))) {
-            problems.push_back(
-                std::string(settingName(i)) + " is " + std::to_string(config.getCameraValue(i)) +
-                ", which no control of the window offers (it offers " + describeValues(i) + ")");
+        } else if (!offered(i, config.getCameraValue(i))) {
+            problems.push_back(settingName(i) + " is " + std::to_string(config.getCameraValue(i)) +
+                               ", which no control of the window offers (it offers " +
+                               describeValues(i) + ")");
         }
     }
     checkVideoMode(config, rules::kVideoMode1, missing, problems);
@@ -81,17 +58,17 @@ std::vector<std::string> findProblems(const KaveloConfigParser& config,
 int runCheck(const CommandLine& line) {
     const std::string& path = line.operands[0];
     KaveloConfigParser config;
-    presetAll(config, INT_MIN);
+    ReadReport report;
     std::vector<std::string> problems;
     std::string message;
-    switch (tryLoad(path, config, &message)) {
+    switch (tryLoad(path, config, &message, &report)) {
     case LoadOutcome::Unreadable:
         throw CommandFailure(kExitUnreadable, path + ": " + message);
     case LoadOutcome::Refused:
         problems.push_back(message); // the window's reason
         break;
     case LoadOutcome::Loaded:
-        problems = findProblems(config, findMissing(path, config));
+        problems = findProblems(config, report.missing);
         break;
     }
     std::string out;

@@ -4,7 +4,9 @@
 #include "ExitCodes.h"
 #include "KaveloConfigParser.h"
 #include "LoadMessages.h"
+#include "ReadReport.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -14,29 +16,26 @@
 
 namespace {
 
-constexpr int kDateFormat = 0;
-constexpr int kDateTime = 1;
-constexpr int kCardFormat = 45;
-
-// Passes the reader's diagnostics on to standard error, all but the one that
-// every file of a firmware without a card-format setting would bring.
-void replayDiagnostics(const std::string& text, const KaveloConfigParser& config, bool loaded) {
-    const std::string expected = std::string("Problem parsing file: ") +
-                                 configKeywords[kCardFormat] + " keyword not found!!!\n";
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        end = end == std::string::npos ? text.size() : end + 1;
-        const std::string line = text.substr(start, end - start);
-        if (!(loaded && line == expected && !settingIsWritten(config, kCardFormat)))
-            std::fputs(line.c_str(), stderr);
-        start = end;
+// Passes the reader's diagnostics on to standard error, all but the missing
+// line of a setting that the file's firmware does not keep: every file of
+// such a firmware lacks it.
+void printDiagnostics(const ReadReport& report, const KaveloConfigParser& config, bool loaded) {
+    std::vector<std::string> expected;
+    for (int i = 0; loaded && i < kSettingCount; ++i) {
+        if (report.missing[static_cast<std::size_t>(i)] && !settingIsWritten(config, i))
+            expected.push_back(std::string("Problem parsing file: ") + configKeywords[i] +
+                               " keyword not found!!!\n");
+    }
+    for (const std::string& message : report.messages) {
+        if (std::find(expected.begin(), expected.end(), message) == expected.end())
+            std::fputs(message.c_str(), stderr);
     }
 }
 
 } // namespace
 
-LoadOutcome tryLoad(const std::string& path, KaveloConfigParser& config, std::string* message) {
+LoadOutcome tryLoad(const std::string& path, KaveloConfigParser& config, std::string* message,
+                    ReadReport* report) {
     // The window's alerts name only identification problems; a file that is
     // missing, unreadable or too large gets its own, truer reason.
     struct stat status;
@@ -59,9 +58,11 @@ LoadOutcome tryLoad(const std::string& path, KaveloConfigParser& config, std::st
         return LoadOutcome::Unreadable;
     }
     std::fclose(probe);
-    StandardErrorCapture capture;
-    const bool loaded = config.readConfigFile(path.c_str());
-    replayDiagnostics(capture.finish(), config, loaded);
+    ReadReport ownReport;
+    ReadReport& read = report != nullptr ? *report : ownReport;
+    read.toStandardError = false;
+    const bool loaded = config.readConfigFile(path.c_str(), read);
+    printDiagnostics(read, config, loaded);
     if (!loaded) {
         *message =
             load_messages::failureMessage(config.getRevisionNumber(), config.getFirmwareNumber());
@@ -86,47 +87,12 @@ void save(const std::string& path, KaveloConfigParser& config, bool keepClock,
     if (keepClock)
         config.setCameraValue(kDateTime, 0);
     if (config.getCameraValue(kDateTime) != 0 && !hasDateLine(config))
-        notes.push_back("date.format " + std::to_string(config.getCameraValue(kDateFormat)) +
+        notes.push_back(settingName(kDateFormat) + " " +
+                        std::to_string(config.getCameraValue(kDateFormat)) +
                         " has no date line, so the camera's clock is not set");
     if (!config.writeConfigFile(path.c_str())) {
         std::fputc('\n', stderr); // ends the writer's own message, which has no line end
         throw CommandFailure(
             kExitNotSaved, path + ": Configuration file NOT saved! \nProblem during file writing!");
     }
-}
-
-StandardErrorCapture::StandardErrorCapture() : file(std::tmpfile()), saved(-1) {
-    std::fflush(stderr);
-    if (file == nullptr)
-        return; // nothing collected: the text goes where it always goes
-    saved = dup(STDERR_FILENO);
-    if (saved < 0 || dup2(fileno(file), STDERR_FILENO) < 0) {
-        if (saved >= 0)
-            close(saved);
-        saved = -1;
-    }
-}
-
-StandardErrorCapture::~StandardErrorCapture() {
-    finish();
-}
-
-std::string StandardErrorCapture::finish() {
-    std::string text;
-    std::fflush(stderr);
-    if (saved >= 0) {
-        dup2(saved, STDERR_FILENO);
-        close(saved);
-        saved = -1;
-        std::rewind(file);
-        char buffer[512];
-        std::size_t n = 0;
-        while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-            text.append(buffer, n);
-    }
-    if (file != nullptr) {
-        std::fclose(file);
-        file = nullptr;
-    }
-    return text;
 }

@@ -7,13 +7,16 @@
 #include <vector>
 
 class KaveloConfigParser;
+struct ReadReport;
 
 enum class LoadOutcome { Loaded, Unreadable, Refused };
 
-// Reads `path` into `config`. On failure `message` says why: the system's
-// error for a file that cannot be opened, the window's alert text for a
-// refused one.
-LoadOutcome tryLoad(const std::string& path, KaveloConfigParser& config, std::string* message);
+// Reads `path` into `config`, printing the reader's diagnostics. On failure
+// `message` says why: the system's error for a file that cannot be opened,
+// the window's alert text for a refused one. `report`, when given, takes what
+// the file lacked.
+LoadOutcome tryLoad(const std::string& path, KaveloConfigParser& config, std::string* message,
+                    ReadReport* report = nullptr);
 
 // tryLoad that throws an unreadable CommandFailure on any failure.
 void load(const std::string& path, KaveloConfigParser& config);
@@ -28,18 +31,3 @@ void save(const std::string& path, KaveloConfigParser& config, bool keepClock,
 // Whether a save with setting 1 on writes a date line: only the date formats
 // 0 to 2 have one.
 bool hasDateLine(const KaveloConfigParser& config);
-
-// While one lives, what the process writes to standard error is collected
-// instead of shown; `finish` gives it back and restores standard error.
-class StandardErrorCapture {
-  public:
-    StandardErrorCapture();
-    ~StandardErrorCapture();
-    StandardErrorCapture(const StandardErrorCapture&) = delete;
-    StandardErrorCapture& operator=(const StandardErrorCapture&) = delete;
-    std::string finish();
-
-  private:
-    std::FILE* file;
-    int saved;
-};

@@ -1,28 +1,21 @@
 #include "Describe.h"
 
+#include "CameraRules.h"
 #include "KaveloConfigParser.h"
-#include "SettingChoices.h"
-
-namespace {
-
-constexpr int kCardFormat = 45;
-constexpr int kCardFormatFromFirmware = 218;
-
-} // namespace
 
 bool settingIsWritten(const KaveloConfigParser& config, int setting) {
-    return setting != kCardFormat || config.getFirmwareNumber() >= kCardFormatFromFirmware;
+    return rules::firmwareWrites(setting, config.getFirmwareNumber());
 }
 
 std::string meaningOf(const KaveloConfigParser& config, int setting) {
     const int value = config.getCameraValue(setting);
     if (!settingIsWritten(config, setting))
         return "(not kept by this firmware)";
-    if (choices::forSetting(setting).control == choices::Control::None)
+    if (settingRow(setting).control == Control::None)
         return "(no control; kept as read)";
-    if (!choices::offered(setting, value))
+    if (!offered(setting, value))
         return "(no choice of the window)";
-    const char* caption = choices::caption(setting, value);
+    const char* caption = valueCaption(setting, value);
     return caption != nullptr ? caption : "";
 }
 
@@ -37,16 +30,16 @@ std::string valueWithMeaning(const KaveloConfigParser& config, int setting) {
 }
 
 std::string describeValues(int setting) {
-    const choices::SettingChoices& offered = choices::forSetting(setting);
-    if (offered.control == choices::Control::None)
+    const SettingRow& row = settingRow(setting);
+    if (row.control == Control::None)
         return "any number (no control of the window sets it; needs --raw)";
-    if (offered.captions == nullptr)
-        return std::to_string(offered.minimum) + " to " + std::to_string(offered.maximum);
+    if (row.valueCaptions == nullptr)
+        return std::to_string(row.minimum) + " to " + std::to_string(row.maximum);
     std::string text;
-    for (int v = offered.minimum; v <= offered.maximum; ++v) {
+    for (int v = row.minimum; v <= row.maximum; ++v) {
         if (!text.empty())
             text += ", ";
-        text += std::to_string(v) + "=" + offered.captions[v - offered.minimum];
+        text += std::to_string(v) + "=" + row.valueCaptions[v - row.minimum];
     }
     return text;
 }

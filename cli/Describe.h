@@ -14,9 +14,9 @@ std::string meaningOf(const KaveloConfigParser& config, int setting);
 // "3 (1280x720 wide)", or just "3" where the value has no caption.
 std::string valueWithMeaning(const KaveloConfigParser& config, int setting);
 
-// What a setting takes: "0 Off, 1 On", or "100 to 999".
+// What a setting takes: "0=Off, 1=On", or "100 to 999".
 std::string describeValues(int setting);
 
-// Whether the file written for this configuration has a line for the setting:
-// the card format is kept only by firmware newer than 2.17.
+// Whether the file that a save writes for this configuration has a line for
+// the setting.
 bool settingIsWritten(const KaveloConfigParser& config, int setting);

@@ -41,18 +41,20 @@ Options:
                          leaves the camera's clock alone
 
 Names and values:
-  A setting is named by its name (listed below) or its index, 0 to 63. A value
-  is the number the file stores, or one of the words the list shows; case,
-  blanks and punctuation in words do not matter ("1280x720 wide" and
-  "1280x720-Wide" are the same).
+  A setting is named by its name (listed below), its index (0 to 63), its
+  caption in the window ("Recording light") where only one setting has that
+  caption, or its name in earlier versions (listed at the end). A value is
+  the number the file stores, or one of the words the list shows; case,
+  blanks and punctuation in captions and words do not matter ("1280x720 wide"
+  and "1280x720-Wide" are the same).
 
 How set changes settings, as the window does:
   - The assignments apply in order; if one is refused nothing is saved. A
     change that a rule makes to another setting is told in a note on
     standard error.
   - video1.resolution=1280x720 chooses the resolution and keeps the field of
-    view; video1.fov=wide or =narrow chooses the field of view; a code 0 to 5
-    or a name such as "1280x720 wide" chooses both. video1.frame-rate takes
+    view; video1.field-of-view=wide or =narrow chooses the field of view; a
+    code 0 to 5 or a name such as "1280x720 wide" chooses both. video1.frame-rate takes
     60fps, 50fps, 30fps, 25fps, 60, 50, 30, 25 or the code 1 to 4. The same
     goes for video2.
   - 1920x1080 (wide or narrow) and 1280x720 narrow record at 30 or 25 fps
@@ -61,12 +63,13 @@ How set changes settings, as the window does:
     30 fps.
   - While a video mode records in a loop, its clip length is at most 1
     (5 min); a longer one is lowered after each change.
-  - Gains (wb.custom1.red ... wb.custom3.blue) go into the named triple and
-    are kept within 100 to 999.
+  - Gains (wb.custom1.red-gain ... wb.custom3.blue-gain) go into the named
+    triple and are kept within 100 to 999.
   - Settings no control of the window sets need --raw; card.format is refused
     for firmware 2.17 and older, which keeps no such setting.
   - Every save sets the camera's clock to this computer's time (in the date
-    order of date.format) unless --keep-clock or date.set-clock=off is given.
+    order of date.format) unless --keep-clock or date.camera-clock=off is
+    given.
 
 Exit status:
   0  success
@@ -85,9 +88,20 @@ std::string helpText() {
     std::string text = kGeneral;
     for (int i = 0; i < kSettingCount; ++i) {
         char line[64];
-        std::snprintf(line, sizeof line, "  %2d %-27s ", i, settingName(i));
+        std::snprintf(line, sizeof line, "  %2d %-27s ", i, settingName(i).c_str());
         text += line + describeValues(i) + "\n";
     }
-    text += "      video1.fov, video2.fov      wide, narrow (part of the resolution code)\n";
+    for (const FieldOfViewRow& row : kFieldOfViewRows) {
+        char line[64];
+        std::snprintf(line, sizeof line, "      %-27s ", fieldOfViewName(row).c_str());
+        text += line + std::string("wide, narrow (part of the resolution code)\n");
+    }
+    text += "\nEarlier names, which still work:\n";
+    for (int i = 0; i < kSettingCount; ++i) {
+        if (const char* former = settingRow(i).formerName)
+            text += "  " + std::string(former) + " = " + settingName(i) + "\n";
+    }
+    for (const FieldOfViewRow& row : kFieldOfViewRows)
+        text += "  " + std::string(row.formerName) + " = " + fieldOfViewName(row) + "\n";
     return text;
 }

@@ -5,7 +5,6 @@
 #include "ExitCodes.h"
 #include "KaveloConfigParser.h"
 #include "LoadMessages.h"
-#include "SettingChoices.h"
 
 #include <array>
 
@@ -25,8 +24,8 @@ void noteChanges(const KaveloConfigParser& config, const Snapshot& before, int a
                  const std::string& reason, std::vector<std::string>& notes) {
     for (int i = 0; i < kSettingCount; ++i) {
         if (i != asked && config.getCameraValue(i) != before[i])
-            notes.push_back(std::string(settingName(i)) + " is now " + valueWithMeaning(config, i) +
-                            ", " + reason);
+            notes.push_back(settingName(i) + " is now " + valueWithMeaning(config, i) + ", " +
+                            reason);
     }
 }
 
@@ -35,7 +34,7 @@ void noteChanges(const KaveloConfigParser& config, const Snapshot& before, int a
 }
 
 void refuseUnoffered(const Assignment& assignment, int value) {
-    if (choices::forSetting(assignment.target.setting).control == choices::Control::None)
+    if (settingRow(assignment.target.setting).control == Control::None)
         refuse(assignment.target.name +
                ": no control of the window sets it (--raw stores a value anyway)");
     refuse(assignment.target.name + ": " + std::to_string(value) +
@@ -44,8 +43,7 @@ void refuseUnoffered(const Assignment& assignment, int value) {
 }
 
 const rules::VideoMode& videoMode(const Assignment& assignment) {
-    const rules::VideoMode* mode = videoModeOfCode(assignment.target.setting);
-    return *mode; // only resolution and frame-rate settings ask for one
+    return *rules::videoModeOf(assignment.target.setting); // only video settings ask for one
 }
 
 void chooseResolution(KaveloConfigParser& config, const Assignment& assignment, bool raw) {
@@ -58,7 +56,7 @@ void chooseResolution(KaveloConfigParser& config, const Assignment& assignment, 
             request.resolutionColumn >= 0 ? request.resolutionColumn : now.resolution;
         const int fieldOfView =
             request.fieldOfViewColumn >= 0 ? request.fieldOfViewColumn : now.fieldOfView;
-        config.setCameraValue(mode.resolution, 2 * resolution + (fieldOfView == 0 ? 1 : 0));
+        config.setCameraValue(mode.resolution, rules::resolutionCode(resolution, fieldOfView));
         return;
     }
     // The window's groups leave a code that no column stands for as it is:
@@ -80,7 +78,7 @@ void chooseFrameRate(KaveloConfigParser& config, const Assignment& assignment, b
         config.setCameraValue(mode.frameRate, code);
         return;
     }
-    if (!choices::offered(mode.frameRate, code))
+    if (!offered(mode.frameRate, code))
         refuseUnoffered(assignment, code);
     rules::chooseFrameRate(config, mode, code - 1);
 }
@@ -89,16 +87,16 @@ void storeValue(KaveloConfigParser& config, const Assignment& assignment, bool r
                 std::vector<std::string>& notes) {
     const int setting = assignment.target.setting;
     int value = assignment.request.value;
-    const choices::SettingChoices& offered = choices::forSetting(setting);
+    const Control control = settingRow(setting).control;
     if (!raw) {
-        if (offered.control == choices::Control::GainField) {
+        if (control == Control::GainField) {
             const int clamped = rules::clampGain(value);
             if (clamped != value)
                 notes.push_back(assignment.target.name + " is now " + std::to_string(clamped) +
                                 ": the gains range from " + std::to_string(rules::kMinGain) +
                                 " to " + std::to_string(rules::kMaxGain));
             value = clamped;
-        } else if (offered.control == choices::Control::None || !choices::offered(setting, value)) {
+        } else if (control == Control::None || !offered(setting, value)) {
             refuseUnoffered(assignment, value);
         }
     }

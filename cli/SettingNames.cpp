@@ -1,100 +1,46 @@
 #include "SettingNames.h"
 
-#include "CameraRules.h"
 #include "ExitCodes.h"
-#include "KaveloConfigParser.h"
+#include "Settings.h"
+#include "TextMatch.h"
 
-#include <cctype>
+#include <algorithm>
+#include <vector>
 
 namespace {
 
-const char* const kNames[kSettingCount] = {
-    "date.format",
-    "date.set-clock",
-    "default-mode",
-    // video mode 1
-    "video1.resolution",
-    "video1.frame-rate",
-    "video1.time-lapse",
-    "video1.time-lapse-custom",
-    "video1.sound",
-    "video1.clip-length",
-    "video1.loop-recording",
-    "video1.flip",
-    "video1.time-stamp",
-    "video1.quality",
-    "video1.hdr",
-    "video1.file-format",
-    // video mode 2
-    "video2.resolution",
-    "video2.frame-rate",
-    "video2.time-lapse",
-    "video2.time-lapse-custom",
-    "video2.sound",
-    "video2.clip-length",
-    "video2.loop-recording",
-    "video2.flip",
-    "video2.time-stamp",
-    "video2.quality",
-    "video2.hdr",
-    "video2.file-format",
-    // photo mode
-    "photo.size",
-    "photo.time-lapse",
-    "photo.time-lapse-custom",
-    "photo.flip",
-    "photo.time-stamp",
-    // camera-wide
-    "power.on-delay",
-    "power.auto-off",
-    "power.auto-record-external",
-    "power.button-auto-record",
-    "power.off-on-disconnect",
-    "led",
-    "usb.charging",
-    "lens",
-    "light-frequency",
-    "webcam.mode",
-    "webcam.flip",
-    "tv.system",
-    "tv.ratio",
-    "card.format",
-    "motion.detect",
-    "motion.timeout",
-    "motion.sensitivity",
-    "wb.mode",
-    // custom white-balance triples
-    "wb.custom1.red",
-    "wb.custom1.green",
-    "wb.custom1.blue",
-    "wb.custom2.red",
-    "wb.custom2.green",
-    "wb.custom2.blue",
-    "wb.custom3.red",
-    "wb.custom3.green",
-    "wb.custom3.blue",
-    // picture adjustments
-    "image.color-effect",
-    "image.exposure",
-    "image.contrast",
-    "image.saturation",
-    "image.sharpness",
+// Every way to name a target, with the name it is shown by.
+struct Spelling {
+    std::string text; // as typed, in lower case; a caption's normalized letters
+    bool caption;
+    Target target;
 };
 
-struct DerivedName {
-    const char* name;
-    const rules::VideoMode* mode;
-};
-const DerivedName kFieldOfViewNames[] = {
-    {"video1.fov", &rules::kVideoMode1},
-    {"video2.fov", &rules::kVideoMode2},
-};
+std::vector<Spelling> allSpellings() {
+    std::vector<Spelling> all;
+    auto add = [&all](const char* text, bool caption, const Target& target) {
+        if (text != nullptr)
+            all.push_back({caption ? normalizedWords(text) : lowerCase(text), caption, target});
+    };
+    for (int i = 0; i < kSettingCount; ++i) {
+        const SettingRow& row = settingRow(i);
+        const Target target{Target::Setting, i, settingName(i)};
+        add(settingName(i).c_str(), false, target);
+        add(row.formerName, false, target);
+        add(row.caption, true, target);
+    }
+    for (const FieldOfViewRow& row : kFieldOfViewRows) {
+        const Target target{Target::FieldOfView, row.resolution, fieldOfViewName(row)};
+        add(target.name.c_str(), false, target);
+        add(row.formerName, false, target);
+        add(row.caption, true, target);
+    }
+    return all;
+}
 
-std::string lowered(const std::string& text) {
-    std::string out = text;
-    for (char& c : out)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return out;
+const std::vector<Spelling>& spellings() {
+    static const std::vector<Spelling> all = allSpellings();
+    return all;
 }
 
 bool isIndex(const std::string& text, int* index) {
@@ -112,46 +58,67 @@ bool isIndex(const std::string& text, int* index) {
     return true;
 }
 
-} // namespace
-
-const char* settingName(int index) {
-    return index >= 0 && index < kSettingCount ? kNames[index] : "";
+// The targets a caption names; several where the window shows the same
+// caption twice (each video mode has its "Resolution").
+std::vector<Target> captionMatches(const std::string& text) {
+    std::vector<Target> found;
+    const std::string wanted = normalizedWords(text);
+    for (const Spelling& spelling : spellings()) {
+        if (spelling.caption && !wanted.empty() && spelling.text == wanted)
+            found.push_back(spelling.target);
+    }
+    return found;
 }
+
+} // namespace
 
 bool findTarget(const std::string& text, Target* target) {
     int index = 0;
     if (isIndex(text, &index)) {
-        *target = {Target::Setting, index, kNames[index]};
+        *target = {Target::Setting, index, settingName(index)};
         return true;
     }
-    const std::string name = lowered(text);
-    for (int i = 0; i < kSettingCount; ++i) {
-        if (name == kNames[i]) {
-            *target = {Target::Setting, i, kNames[i]};
+    const std::string name = lowerCase(text);
+    for (const Spelling& spelling : spellings()) {
+        if (!spelling.caption && spelling.text == name) {
+            *target = spelling.target;
             return true;
         }
     }
-    for (const DerivedName& derived : kFieldOfViewNames) {
-        if (name == derived.name) {
-            *target = {Target::FieldOfView, derived.mode->resolution, derived.name};
-            return true;
-        }
-    }
-    return false;
+    const std::vector<Target> captions = captionMatches(text);
+    if (captions.size() != 1)
+        return false;
+    *target = captions.front();
+    return true;
 }
 
 Target requireTarget(const std::string& text) {
     Target target;
-    if (!findTarget(text, &target))
-        throw CommandFailure(kExitUsage, "unknown setting '" + text +
-                                             "'; 'kavelo-config --help' lists the names");
-    return target;
-}
-
-const rules::VideoMode* videoModeOfCode(int setting) {
-    for (const rules::VideoMode* mode : {&rules::kVideoMode1, &rules::kVideoMode2}) {
-        if (setting == mode->resolution || setting == mode->frameRate)
-            return mode;
+    if (findTarget(text, &target))
+        return target;
+    const std::vector<Target> captions = captionMatches(text);
+    if (captions.size() > 1) {
+        std::string names;
+        for (const Target& each : captions)
+            names += (names.empty() ? "" : " or ") + each.name;
+        throw CommandFailure(kExitUsage, "'" + text + "' is the window's name of " +
+                                             std::to_string(captions.size()) + " settings; name " +
+                                             names);
     }
-    return nullptr;
+    std::string message = "unknown setting '" + text + "'";
+    const std::string typed = lowerCase(text);
+    std::size_t best = typed.size() / 3 + 1; // more edits than this are no typo
+    std::string nearest;
+    for (const Spelling& spelling : spellings()) {
+        if (spelling.caption)
+            continue;
+        const std::size_t distance = editDistance(typed, spelling.text);
+        if (distance < best) {
+            best = distance;
+            nearest = spelling.target.name;
+        }
+    }
+    if (!nearest.empty())
+        message += "; did you mean '" + nearest + "'?";
+    throw CommandFailure(kExitUsage, message + " 'kavelo-config --help' lists the names");
 }

@@ -1,18 +1,10 @@
-// The names by which the command line addresses the camera's settings: one
-// stable, unique name per setting (video mode 2 and the custom white-balance
-// triples get their own names although the file repeats their keywords), and
-// the field of view of each video mode, which the file keeps inside the
-// resolution code.
+// The names by which the command line addresses the camera's settings: the
+// name of each setting in the settings table, the field of view of each video
+// mode (which the file keeps inside the resolution code), the names of
+// earlier versions, and the window's captions.
 #pragma once
 
 #include <string>
-
-namespace rules {
-struct VideoMode;
-}
-
-// Name of setting 0..63.
-const char* settingName(int index);
 
 // What a name on the command line stands for.
 struct Target {
@@ -22,10 +14,11 @@ struct Target {
     std::string name;
 };
 
-// Finds a name (letter case ignored) or an index 0..63. False if neither.
+// Finds a setting by its name, an earlier name or a window caption (letter
+// case, blanks and punctuation ignored for captions), or by its index 0..63.
+// False if none matches, or a caption names more than one setting.
 bool findTarget(const std::string& text, Target* target);
-// findTarget that throws a usage CommandFailure for an unknown name.
-Target requireTarget(const std::string& text);
 
-// The video mode whose resolution or frame-rate setting this is, or nullptr.
-const rules::VideoMode* videoModeOfCode(int setting);
+// findTarget that throws a usage CommandFailure for an unknown name, with the
+// nearest name when one is close.
+Target requireTarget(const std::string& text);

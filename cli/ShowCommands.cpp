@@ -8,9 +8,10 @@
 #include "Json.h"
 #include "KaveloConfigParser.h"
 #include "LoadMessages.h"
-#include "SettingChoices.h"
 #include "SettingNames.h"
+#include "TextMatch.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -32,13 +33,16 @@ void showText(const std::string& path, const KaveloConfigParser& config) {
     out += "Revision:    " + std::string(config.getRevisionString()) + " (revision " +
            std::to_string(config.getRevisionNumber()) + ")\n";
     out += "Camera time: " + std::string(config.getCameraTime()) + "\n\n";
-    out += " #  name                        value  meaning\n";
+    std::size_t width = 0;
+    for (int i = 0; i < kSettingCount; ++i)
+        width = std::max(width, settingName(i).size() + 1);
+    out += " #  " + padded("name", width) + "value  meaning\n";
     for (int i = 0; i < kSettingCount; ++i) {
         char index[8];
         std::snprintf(index, sizeof index, "%2d  ", i);
         const std::string value = std::to_string(config.getCameraValue(i));
         const std::string meaning = meaningOf(config, i);
-        out += index + padded(settingName(i), 28) +
+        out += index + padded(settingName(i), width) +
                std::string(value.size() < 5 ? 5 - value.size() : 0, ' ') + value +
                (meaning.empty() ? "" : "  " + meaning) + "\n";
     }
@@ -71,10 +75,7 @@ void showJson(const std::string& path, const KaveloConfigParser& config) {
 std::string fieldOfViewText(const KaveloConfigParser& config, int resolutionSetting) {
     const int column =
         rules::resolutionColumns(config.getCameraValue(resolutionSetting)).fieldOfView;
-    std::string text = choices::kFieldOfViewCaptions[column];
-    for (char& c : text)
-        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    return text;
+    return lowerCase(kFieldOfViewCaptions[column]);
 }
 
 } // namespace

@@ -3,8 +3,8 @@
 #include "CameraRules.h"
 #include "Describe.h"
 #include "ExitCodes.h"
-#include "KaveloConfigParser.h"
-#include "SettingChoices.h"
+#include "Settings.h"
+#include "TextMatch.h"
 
 #include <cctype>
 #include <cerrno>
@@ -13,44 +13,30 @@
 
 namespace {
 
-// The frame rates of the frame-rate group's columns, so that "60" means 60 fps.
-constexpr int kFramesPerSecond[] = {60, 50, 30, 25};
-
-// Letters and digits only, in lower case: "1280x720 Wide", "1280x720-wide"
-// and "1280X720_WIDE" all read "1280x720wide", and "Rotated 180°" "rotated180".
-std::string normalized(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        const unsigned char u = static_cast<unsigned char>(c);
-        if (u < 0x80 && std::isalnum(u))
-            out += static_cast<char>(std::tolower(u));
-    }
-    return out;
-}
-
 // Index of the caption that the text names, or -1.
-template <int N> int findCaption(const char* const (&captions)[N], const std::string& text) {
-    const std::string wanted = normalized(text);
-    for (int i = 0; i < N; ++i) {
-        if (!wanted.empty() && normalized(captions[i]) == wanted)
+int captionIndex(const char* const* captions, int count, const std::string& text) {
+    const std::string wanted = normalizedWords(text);
+    for (int i = 0; i < count && !wanted.empty(); ++i) {
+        if (normalizedWords(captions[i]) == wanted)
             return i;
     }
     return -1;
 }
 
+template <int N> int findCaption(const char* const (&captions)[N], const std::string& text) {
+    return captionIndex(captions, N, text);
+}
+
 // A value of a setting with captions, named by its caption; false if none.
 bool findSettingCaption(int setting, const std::string& text, int* value) {
-    const choices::SettingChoices& offered = choices::forSetting(setting);
-    if (offered.captions == nullptr)
+    const SettingRow& row = settingRow(setting);
+    if (row.valueCaptions == nullptr)
         return false;
-    const std::string wanted = normalized(text);
-    for (int v = offered.minimum; v <= offered.maximum; ++v) {
-        if (!wanted.empty() && normalized(offered.captions[v - offered.minimum]) == wanted) {
-            *value = v;
-            return true;
-        }
-    }
-    return false;
+    const int index = captionIndex(row.valueCaptions, row.maximum - row.minimum + 1, text);
+    if (index < 0)
+        return false;
+    *value = row.minimum + index;
+    return true;
 }
 
 // Words beside the captions: "on" and "off" for the clock switch, whose
@@ -60,7 +46,7 @@ struct Alias {
     const char* word;
     int value;
 };
-const Alias kAliases[] = {{1, "off", 0}, {1, "on", 1}};
+const Alias kAliases[] = {{kDateTime, "off", 0}, {kDateTime, "on", 1}};
 
 [[noreturn]] void refuse(const Target& target, const std::string& text, const std::string& takes) {
     throw CommandFailure(kExitValueRefused, target.name + ": '" + text +
@@ -89,7 +75,7 @@ Request parseResolution(const Target& target, const std::string& text) {
         request.fieldOfViewColumn = columns.fieldOfView;
         return request;
     }
-    request.resolutionColumn = findCaption(choices::kResolutionCaptions, text);
+    request.resolutionColumn = findCaption(kResolutionCaptions, text);
     if (request.resolutionColumn < 0)
         refuse(target, text, describeValues(target.setting) + ", or 1920x1080, 1280x720, 848x480");
     return request;
@@ -98,7 +84,7 @@ Request parseResolution(const Target& target, const std::string& text) {
 Request parseFieldOfView(const Target& target, const std::string& text) {
     Request request;
     request.kind = Request::Resolution;
-    request.fieldOfViewColumn = findCaption(choices::kFieldOfViewCaptions, text);
+    request.fieldOfViewColumn = findCaption(kFieldOfViewCaptions, text);
     if (request.fieldOfViewColumn < 0)
         refuse(target, text, "wide or narrow");
     return request;
@@ -109,14 +95,15 @@ Request parseFrameRate(const Target& target, const std::string& text) {
     request.kind = Request::FrameRate;
     int number = 0;
     if (parseInteger(text, &number)) {
+        // "60" means the column captioned "60 fps"; other numbers are codes.
         request.value = number;
         for (int column = 0; column < 4; ++column) {
-            if (number == kFramesPerSecond[column])
+            if (number == std::atoi(kFrameRateCaptions[column]))
                 request.value = column + 1;
         }
         return request;
     }
-    const int column = findCaption(choices::kFrameRateCaptions, text);
+    const int column = findCaption(kFrameRateCaptions, text);
     if (column < 0)
         refuse(target, text, describeValues(target.setting));
     request.value = column + 1;
@@ -141,16 +128,18 @@ Request parseValue(const Target& target, const std::string& text) {
     if (target.kind == Target::FieldOfView)
         return parseFieldOfView(target, text);
     const int setting = target.setting;
-    if (setting == rules::kVideoMode1.resolution || setting == rules::kVideoMode2.resolution)
-        return parseResolution(target, text);
-    if (setting == rules::kVideoMode1.frameRate || setting == rules::kVideoMode2.frameRate)
-        return parseFrameRate(target, text);
+    if (const rules::VideoMode* mode = rules::videoModeOf(setting)) {
+        if (setting == mode->resolution)
+            return parseResolution(target, text);
+        if (setting == mode->frameRate)
+            return parseFrameRate(target, text);
+    }
 
     Request request;
     if (parseInteger(text, &request.value) || findSettingCaption(setting, text, &request.value))
         return request;
     for (const Alias& alias : kAliases) {
-        if (alias.setting == setting && normalized(text) == alias.word) {
+        if (alias.setting == setting && normalizedWords(text) == alias.word) {
             request.value = alias.value;
             return request;
         }

@@ -6,13 +6,14 @@
 
 namespace rules {
 
-const VideoMode kVideoMode1 = {3, 4, 5, 8, 9};
-const VideoMode kVideoMode2 = {15, 16, 17, 20, 21};
+const VideoMode kVideoMode1 = {kVideo1Resolution, kVideo1FrameRate, kVideo1TimeLapse,
+                               kVideo1ClipLength, kVideo1LoopRecording};
+const VideoMode kVideoMode2 = {kVideo2Resolution, kVideo2FrameRate, kVideo2TimeLapse,
+                               kVideo2ClipLength, kVideo2LoopRecording};
 
 namespace {
 
 constexpr int kFirstCustomWhiteBalance = 5;
-constexpr int kFirstGain = 50;
 constexpr int kLowestFullFrameRate = 3;
 constexpr int kNoChange = -1;
 
@@ -59,6 +60,28 @@ Refresh applyTransition(KaveloConfigParser& config, const VideoMode& mode, const
 
 } // namespace
 
+bool isSupportedIdentification(int firmwareNumber, int revisionNumber) {
+    return firmwareNumber >= kFirstSupportedFirmware && firmwareNumber <= kLastSupportedFirmware &&
+           revisionNumber == kSupportedRevision;
+}
+
+bool firmwareWrites(int setting, int firmwareNumber) {
+    const int first = settingRow(setting).firstFirmware;
+    return first == 0 || firmwareNumber >= first;
+}
+
+bool firmwareOffers(int setting, int firmwareNumber) {
+    return firmwareNumber == 0 || firmwareWrites(setting, firmwareNumber);
+}
+
+const VideoMode* videoModeOf(int setting) {
+    if (setting >= kVideo1Resolution && setting <= kVideo1FileFormat)
+        return &kVideoMode1;
+    if (setting >= kVideo2Resolution && setting <= kVideo2FileFormat)
+        return &kVideoMode2;
+    return nullptr;
+}
+
 Refresh chooseFieldOfView(KaveloConfigParser& config, const VideoMode& mode, long column) {
     return applyTransition(config, mode, kFieldOfView, 2, column);
 }
@@ -71,11 +94,16 @@ Refresh chooseFrameRate(KaveloConfigParser& config, const VideoMode& mode, long 
     config.setCameraValue(mode.frameRate, static_cast<int>(static_cast<std::int64_t>(column) + 1));
     if (column >= 2)
         return Refresh::None;
-    // Low frame rates need one of the three highest resolution codes.
+    // 60 and 50 fps (and any column below them) need one of the three
+    // highest resolution codes.
     const int code = config.getCameraValue(mode.resolution);
     if (code >= 0 && code <= 2)
-        config.setCameraValue(mode.resolution, 3);
+        config.setCameraValue(mode.resolution, resolutionCode(1, 0));
     return Refresh::AllControls;
+}
+
+int resolutionCode(int resolutionColumn, int fieldOfViewColumn) {
+    return 2 * resolutionColumn + (fieldOfViewColumn == 0 ? 1 : 0);
 }
 
 ResolutionColumns resolutionColumns(int code) {
@@ -84,12 +112,21 @@ ResolutionColumns resolutionColumns(int code) {
     return {code / 2, code % 2 == 1 ? 0 : 1};
 }
 
+bool combinationAllowed(int resolutionCode, int frameRateCode) {
+    const bool lowCode = resolutionCode >= 0 && resolutionCode <= 2;
+    const bool fastRate = frameRateCode >= 1 && frameRateCode <= 2;
+    return !(lowCode && fastRate);
+}
+
+bool clipLengthAllowed(int loopRecording, int clipLength) {
+    return loopRecording == 0 || clipLength < 2;
+}
+
 bool applyLoopRecordingLimit(KaveloConfigParser& config, const VideoMode& mode) {
-    if (config.getCameraValue(mode.loopRecording) == 0)
-        return true;
-    if (config.getCameraValue(mode.clipLength) >= 2)
+    const int loop = config.getCameraValue(mode.loopRecording);
+    if (!clipLengthAllowed(loop, config.getCameraValue(mode.clipLength)))
         config.setCameraValue(mode.clipLength, 1);
-    return false;
+    return loop == 0;
 }
 
 int clampGain(int gain) {
@@ -104,20 +141,21 @@ int customGainSetting(int whiteBalance, Colour colour) {
     if (whiteBalance < kFirstCustomWhiteBalance || whiteBalance > kFirstCustomWhiteBalance + 2)
         return -1;
     const int triple = whiteBalance - kFirstCustomWhiteBalance;
-    return kFirstGain + 3 * triple + static_cast<int>(colour);
+    return kCustom1Red + 3 * triple + static_cast<int>(colour);
 }
 
+// 7 - x wraps like a 32-bit subtraction, so the two directions undo each other.
 int whiteBalanceFromPosition(int position) {
-    return static_cast<int>(7u -
-                            static_cast<unsigned>(position)); // wraps like a 32-bit subtraction
+    return static_cast<int>(7u - static_cast<std::uint32_t>(position));
+}
+
+int whiteBalancePosition(int whiteBalance) {
+    return whiteBalanceFromPosition(whiteBalance);
 }
 
 const char* timeLapseText(int code) {
-    static const char* const kTexts[] = {"Off", "0.25s", "0.5s", "1s", "2s",
-                                         "5s",  "10s",   "30s",  "60s"};
-    if (code < 0 || code > 8)
-        return kTexts[0];
-    return kTexts[code];
+    const char* text = valueCaption(kVideo1TimeLapse, code);
+    return text != nullptr ? text : valueCaption(kVideo1TimeLapse, 0);
 }
 
 } // namespace rules

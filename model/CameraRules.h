@@ -1,16 +1,32 @@
-// The rules by which the camera's settings change together: the video-mode
+// The rules by which the camera's settings go together: which identification
+// is supported and which settings each firmware keeps, the video-mode
 // combination of resolution and frame rate, the clip-length limit of loop
 // recording, the custom white-balance gains, and how a code is shown. The
-// settings window and the command-line program both apply them from here.
+// reader, the writer, the settings window and the command-line program all
+// apply them from here.
 #pragma once
 
 class KaveloConfigParser;
 
 namespace rules {
 
+// Firmware 2.10 to 2.25 (as firmware numbers, version times 100) with
+// hardware revision 3.
+constexpr int kFirstSupportedFirmware = 210;
+constexpr int kLastSupportedFirmware = 225;
+constexpr int kSupportedRevision = 3;
+bool isSupportedIdentification(int firmwareNumber, int revisionNumber);
+
+// Whether a file of this firmware has a line for the setting: the card
+// format only from firmware 2.18 on.
+bool firmwareWrites(int setting, int firmwareNumber);
+// Whether the window lets the user choose the setting: as the firmware
+// writes it, and always before any file is read (firmware number 0).
+bool firmwareOffers(int setting, int firmwareNumber);
+
 // The settings that one video mode keeps.
 struct VideoMode {
-    int resolution; // resolution code: 2 x resolution column + (field-of-view column 0 ? 1 : 0)
+    int resolution; // resolution code (resolutionCode below)
     int frameRate;  // frame-rate code: frame-rate column + 1
     int timeLapse;
     int clipLength;
@@ -18,6 +34,8 @@ struct VideoMode {
 };
 extern const VideoMode kVideoMode1;
 extern const VideoMode kVideoMode2;
+// The video mode that keeps this setting, or nullptr.
+const VideoMode* videoModeOf(int setting);
 
 // What the window must do after a video-mode choice.
 enum class Refresh { None, AllControls };
@@ -29,15 +47,23 @@ Refresh chooseFieldOfView(KaveloConfigParser& config, const VideoMode& mode, lon
 Refresh chooseResolution(KaveloConfigParser& config, const VideoMode& mode, long column);
 Refresh chooseFrameRate(KaveloConfigParser& config, const VideoMode& mode, long column);
 
+// The resolution code of a resolution column and a field-of-view column:
+// twice the resolution column, plus 1 for field of view 0 (wide).
+int resolutionCode(int resolutionColumn, int fieldOfViewColumn);
 // How a resolution code is shown; codes outside 0 to 5 show as columns 0 and 0.
 struct ResolutionColumns {
     int resolution;
     int fieldOfView;
 };
 ResolutionColumns resolutionColumns(int resolutionCode);
+// Whether the camera records this pair: resolution codes 0 to 2 only at
+// frame-rate codes other than 1 and 2 (60 and 50 fps).
+bool combinationAllowed(int resolutionCode, int frameRateCode);
 
-// While a mode records in a loop only clip lengths 0 and 1 are allowed: a
-// longer one is lowered to 1. Answers whether the longer choices are open.
+// While a mode records in a loop only clip lengths 0 and 1 are allowed.
+bool clipLengthAllowed(int loopRecording, int clipLength);
+// Lowers a clip length that loop recording does not allow to 1. Answers
+// whether the longer choices are open.
 bool applyLoopRecordingLimit(KaveloConfigParser& config, const VideoMode& mode);
 
 // Custom white-balance gains: the number fields accept 100 to 999.
@@ -46,13 +72,16 @@ constexpr int kMaxGain = 999;
 int clampGain(int gain);
 enum class Colour { Red = 0, Green = 1, Blue = 2 };
 // The gain setting that the current white balance edits for a colour, or -1
-// when the white balance (setting 49) selects no custom triple (5, 6, 7).
+// when the white balance selects no custom triple (5, 6, 7).
 int customGainSetting(int whiteBalance, Colour colour);
 
-// The white-balance slider's position p stands for the setting 7 - p.
+// The white-balance slider's position p stands for the setting 7 - p, in
+// 32-bit arithmetic both ways.
 int whiteBalanceFromPosition(int position);
+int whiteBalancePosition(int whiteBalance);
 
-// Text of a time-lapse interval code ("Off", "0.25s" .. "60s").
+// Text of a time-lapse interval code ("Off", "0.25s" .. "60s"); "Off" for a
+// code no interval has.
 const char* timeLapseText(int code);
 
 } // namespace rules

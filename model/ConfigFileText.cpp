@@ -1,5 +1,6 @@
 #include "ConfigFileText.h"
 
+#include "CameraRules.h"
 #include "KaveloConfigParser.h"
 
 #include <algorithm>
@@ -7,11 +8,6 @@
 #include <cstdio>
 
 namespace {
-
-constexpr int kDateFormat = 0;
-constexpr int kDateTime = 1;
-constexpr int kCardFormat = 45;
-constexpr int kCardFormatFromFirmware = 218;
 
 std::time_t systemClock() {
     return std::time(nullptr);
@@ -32,9 +28,11 @@ void appendSetting(std::string& out, const KaveloConfigParser& config, int index
     appendf(out, "%s=[%d];\n", configKeywords[index], config.getCameraValue(index));
 }
 
-void appendSettings(std::string& out, const KaveloConfigParser& config, int first, int last) {
-    for (int index = first; index <= last; ++index)
-        appendSetting(out, config, index);
+// The three gains of a custom white balance on one line, from its red gain.
+void appendGainTriple(std::string& out, const KaveloConfigParser& config, int red) {
+    appendf(out, "%s=[%d],%s=[%d],%s=[%d];\n", configKeywords[red], config.getCameraValue(red),
+            configKeywords[red + 1], config.getCameraValue(red + 1), configKeywords[red + 2],
+            config.getCameraValue(red + 2));
 }
 
 void appendDateLine(std::string& out, const KaveloConfigParser& config, const std::tm& now) {
@@ -88,28 +86,28 @@ std::tm currentLocalTime() {
 std::string configFileText(const KaveloConfigParser& config, const std::tm& localNow) {
     std::string out;
     out.reserve(2048);
-    appendSetting(out, config, 0);
-    appendDateLine(out, config, localNow);
-    appendSetting(out, config, 2);
-    out += "\nVIDEO MODE 1\n";
-    appendSettings(out, config, 3, 14);
-    out += "\nVIDEO MODE 2\n";
-    appendSettings(out, config, 15, 26);
-    out += "\nPHOTO MODE\n";
-    appendSettings(out, config, 27, 31);
-    out += "\nPHOTO MODE\n"; // the camera-wide section repeats the photo header
-    for (int index = 32; index <= 49; ++index) {
-        // Older firmware knows no card-format setting.
-        if (index == kCardFormat && config.getFirmwareNumber() < kCardFormatFromFirmware)
-            continue;
-        appendSetting(out, config, index);
+    Section section = Section::Head;
+    for (int setting = 0; setting < kSettingCount; ++setting) {
+        const SettingRow& row = settingRow(setting);
+        if (row.section != section) {
+            section = row.section;
+            if (const char* header = sectionHeader(section))
+                out += std::string("\n") + header + "\n";
+        }
+        switch (row.line) {
+        case FileLine::DateLine:
+            appendDateLine(out, config, localNow);
+            break;
+        case FileLine::Gain:
+            if ((setting - kCustom1Red) % 3 == 0)
+                appendGainTriple(out, config, setting);
+            break;
+        case FileLine::Setting:
+            if (rules::firmwareWrites(setting, config.getFirmwareNumber()))
+                appendSetting(out, config, setting);
+            break;
+        }
     }
-    for (int red = 50; red <= 56; red += 3) {
-        appendf(out, "%s=[%d],%s=[%d],%s=[%d];\n", configKeywords[red], config.getCameraValue(red),
-                configKeywords[red + 1], config.getCameraValue(red + 1), configKeywords[red + 2],
-                config.getCameraValue(red + 2));
-    }
-    appendSettings(out, config, 59, 63);
     appendf(out, "\n{%s}\n{%s}\n", config.getFirmwareString(), config.getRevisionString());
     return out;
 }

@@ -80,7 +80,3 @@ bool KaveloConfigParser::getRevisionString(const char* text, long length, char* 
     revisionNumber = convertInteger(numberText, numberText + std::strlen(numberText));
     return true;
 }
-
-bool KaveloConfigParser::checkFirmwareAndRevision() const {
-    return firmwareNumber >= 210 && firmwareNumber <= 225 && revisionNumber == 3;
-}

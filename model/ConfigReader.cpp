@@ -3,23 +3,15 @@
 #include "CNumbers.h"
 #include "KaveloConfigParser.h"
 #include "KeywordSearch.h"
+#include "ReadReport.h"
 #include "TextScan.h"
 
-#include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
-
-constexpr int kDateTimeSetting = 1;
-constexpr int kFirstGainSetting = 50;
-
-void reportMissingKeyword(const char* keyword) {
-    std::fprintf(stderr, "Problem parsing file: %s keyword not found!!!\n", keyword);
-}
 
 // The value between `source` and the next "]" on the line, as a range of the
 // text; false when the line has no "]".
@@ -30,20 +22,6 @@ bool findBracketedValue(const char* source, const char* end, const char** valueE
     *valueEnd = close;
     return true;
 }
-
-// Where each single-value setting is found: its keyword's n-th occurrence.
-// Video mode 2 repeats video mode 1's keywords, and "Movie Time Lapse Record"
-// also begins the "... Customized Value" keyword, so video mode 2's time-lapse
-// line is that keyword's third occurrence.
-struct SettingLookup {
-    int first;
-    int last;
-    long occurrence;
-};
-constexpr SettingLookup kLookupsBeforeGains[] = {
-    {0, 0, 1}, {2, 2, 1}, {3, 14, 1}, {15, 16, 2}, {17, 17, 3}, {18, 26, 2}, {27, 49, 1},
-};
-constexpr SettingLookup kLookupsAfterGains[] = {{59, 63, 1}};
 
 // The value after the keyword's n-th occurrence, each search starting after
 // the previous one's "[".
@@ -64,6 +42,22 @@ bool valueOf(const SearchKey& key, const char* text, long length, int* destinati
     // Converted in place: a value of any length reads like atoi on its whole text.
     *destination = convertInteger(text + position, valueEnd);
     return true;
+}
+
+// The size a seek to the stream's end gives, back at the start afterwards; -1
+// when it cannot be measured. A stream on a descriptor must be a regular
+// file: a pipe or a device has no size to trust.
+long measuredSize(FILE* stream) {
+    const int descriptor = fileno(stream);
+    struct stat status;
+    if (descriptor >= 0 && (fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)))
+        return -1;
+    if (std::fseek(stream, 0, SEEK_END) != 0)
+        return -1;
+    const long size = std::ftell(stream);
+    if (size < 0 || std::fseek(stream, 0, SEEK_SET) != 0)
+        return -1;
+    return size;
 }
 
 } // namespace
@@ -88,58 +82,61 @@ bool KaveloConfigParser::getValueForKeyword(const char* keyword, const char* tex
 }
 
 bool KaveloConfigParser::readCustomWhiteBalances(const char* text, long length) {
-    const char* end = text + length;
-    long position = 0;
-    for (int triple = 0; triple < 3; ++triple) {
-        const int red = kFirstGainSetting + 3 * triple;
-        for (int colour = 0; colour < 3; ++colour) {
-            const int setting = red + colour;
-            const char* keyword = configKeywords[setting];
-            const int offset =
-                searchOffset(settingKey(setting), text + position, length - position);
-            if (offset < 0) {
-                // The gain keeps its value and the search goes on from here.
-                reportMissingKeyword(keyword);
-                continue;
-            }
-            const char* value = text + position + offset;
-            // Red and green move the position on; blue is only read, so the
-            // next triple's red gain is searched from after the green gain.
-            if (colour != 2)
-                position += offset;
-            const char* valueEnd = nullptr;
-            if (findBracketedValue(value, end, &valueEnd)) {
-                cameraValues[setting] = convertInteger(value, valueEnd);
-            } else {
-                reportMissingKeyword(keyword);
-                cameraValues[setting] = 0;
-            }
-        }
-    }
+    ReadReport report;
+    readCustomWhiteBalances(text, length, report);
     return true;
 }
 
+void KaveloConfigParser::readCustomWhiteBalances(const char* text, long length,
+                                                 ReadReport& report) {
+    const char* end = text + length;
+    long position = 0;
+    for (int setting = kCustom1Red; setting <= kCustom3Blue; ++setting) {
+        const char* keyword = configKeywords[setting];
+        const int offset = searchOffset(settingKey(setting), text + position, length - position);
+        if (offset < 0) {
+            // The gain keeps its value and the search goes on from here.
+            report.addMissing(setting, keyword);
+            continue;
+        }
+        const char* value = text + position + offset;
+        // Red and green move the position on; blue is only read, so the next
+        // triple's red gain is searched from after the green gain.
+        const bool blue = (setting - kCustom1Red) % 3 == 2;
+        if (!blue)
+            position += offset;
+        const char* valueEnd = nullptr;
+        if (findBracketedValue(value, end, &valueEnd)) {
+            cameraValues[setting] = convertInteger(value, valueEnd);
+        } else {
+            report.addMissing(setting, keyword);
+            cameraValues[setting] = 0;
+        }
+    }
+}
+
 bool KaveloConfigParser::readConfigFile(const char* path) {
-    // Binary mode: the size measured below must be the number of bytes read.
+    ReadReport report;
+    return readConfigFile(path, report);
+}
+
+bool KaveloConfigParser::readConfigFile(const char* path, ReadReport& report) {
+    // Binary mode: the size measured must be the number of bytes read.
     FILE* stream = std::fopen(path, "rb");
     if (stream == nullptr)
         return false;
-    return parseConfigFile(stream);
+    return parseConfigFile(stream, report);
 }
 
 bool KaveloConfigParser::parseConfigFile(FILE* stream) {
-    // What the stream still holds unwritten belongs to the file.
-    std::fflush(stream);
-    // Only a regular file has a size that can be measured and trusted; its
-    // size is where a seek to its end would land.
-    const int descriptor = fileno(stream);
-    struct stat status;
-    long size = -1;
-    if (descriptor >= 0 && fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode) &&
-        status.st_size <= LONG_MAX)
-        size = static_cast<long>(status.st_size);
+    ReadReport report;
+    return parseConfigFile(stream, report);
+}
+
+bool KaveloConfigParser::parseConfigFile(FILE* stream, ReadReport& report) {
+    const long size = measuredSize(stream);
     if (size < 0) {
-        std::fputs("Problem reading file !!!\n", stderr);
+        report.add("Problem reading file !!!\n");
         std::fclose(stream);
         return false;
     }
@@ -150,72 +147,72 @@ bool KaveloConfigParser::parseConfigFile(FILE* stream) {
     // Exactly the file's size, so that no scan can read past the text unseen.
     char* buffer = static_cast<char*>(std::malloc(size > 0 ? static_cast<std::size_t>(size) : 1));
     if (buffer == nullptr) {
-        std::fputs("Problem allocating memory buffer !!!\n", stderr);
+        report.add("Problem allocating memory buffer !!!\n");
         std::fclose(stream);
         return false;
     }
-    // From the start of the file, wherever the stream stands, straight into
-    // the buffer: one system call for the whole file where the stream would
-    // add a seek and a copy.
     long got = 0;
     while (got < size) {
-        const ssize_t n =
-            pread(descriptor, buffer + got, static_cast<std::size_t>(size - got), got);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
+        const std::size_t n =
+            std::fread(buffer + got, 1, static_cast<std::size_t>(size - got), stream);
+        if (n == 0)
+            break; // the end, or an error: either way the read is short
         got += static_cast<long>(n);
     }
     std::fclose(stream);
     if (got != size) {
-        std::fputs("Problem reading file !!!\n", stderr);
+        report.add("Problem reading file !!!\n");
         std::free(buffer);
         return false;
     }
-    const bool loaded = parseText(buffer, size);
+    const bool loaded = parseText(buffer, size, report);
     std::free(buffer);
     return loaded;
 }
 
-bool KaveloConfigParser::parseText(const char* text, long length) {
+bool KaveloConfigParser::parseText(const char* text, long length, ReadReport& report) {
     std::memset(firmwareString, 0, sizeof firmwareString);
     if (!getFirmwareString(text, length, firmwareString)) {
-        std::fputs("Problem parsing file: Firmware version not found !!!\n", stderr);
+        report.add("Problem parsing file: Firmware version not found !!!\n");
         return false;
     }
     std::memset(revisionString, 0, sizeof revisionString);
     if (!getRevisionString(text, length, revisionString)) {
-        std::fputs("Problem parsing file: Revision version not found !!!\n", stderr);
+        report.add("Problem parsing file: Revision version not found !!!\n");
         return false;
     }
     if (!checkFirmwareAndRevision()) {
-        std::fputs("Firmware or revision not supported !!!\n", stderr);
+        report.add("Firmware or revision not supported !!!\n");
         return false;
     }
     if (!readCameraTime(text, length)) {
-        std::fputs("Problem parsing file: Date not found or format not correct !!!\n", stderr);
+        report.add("Problem parsing file: Date not found or format not correct !!!\n");
         return false;
     }
-    auto readSettings = [&](const SettingLookup& lookup) {
-        for (int setting = lookup.first; setting <= lookup.last; ++setting) {
-            if (!valueOf(settingKey(setting), text, length, &cameraValues[setting],
-                         lookup.occurrence))
-                reportMissingKeyword(configKeywords[setting]);
+    // In the table's order, which is the file's: the custom gains are read
+    // together when their first row comes, and the date line is no setting.
+    for (int setting = 0; setting < kSettingCount; ++setting) {
+        const SettingRow& row = settingRow(setting);
+        switch (row.line) {
+        case FileLine::DateLine:
+            break;
+        case FileLine::Gain:
+            if (setting == kCustom1Red)
+                readCustomWhiteBalances(text, length, report);
+            break;
+        case FileLine::Setting:
+            if (!valueOf(settingKey(setting), text, length, &cameraValues[setting], row.occurrence))
+                report.addMissing(setting, row.keyword);
+            break;
         }
-    };
-    for (const SettingLookup& lookup : kLookupsBeforeGains)
-        readSettings(lookup);
-    readCustomWhiteBalances(text, length);
-    for (const SettingLookup& lookup : kLookupsAfterGains)
-        readSettings(lookup);
+    }
     return true;
 }
 
 // The "Date time" line's value becomes the camera time; a file without that
 // line keeps the earlier text. False only when the line has no closing "]".
 bool KaveloConfigParser::readCameraTime(const char* text, long length) {
-    const int offset = searchOffset(settingKey(kDateTimeSetting), text, length);
+    const int offset = searchOffset(settingKey(kDateTime), text, length);
     if (offset < 0)
         return true;
     const char* value = text + offset;

@@ -7,7 +7,6 @@
 
 bool KaveloConfigParser::writeConfigFile(const char* path) const {
     // The clock is read only when the camera's clock is to be set.
-    constexpr int kDateTime = 1;
     const std::tm now = getCameraValue(kDateTime) != 0 ? currentLocalTime() : std::tm{};
     const std::string text = configFileText(*this, now);
     if (!replaceFileContents(path, text.data(), text.size())) {

@@ -3,17 +3,20 @@
 // configuration file that the camera keeps on its memory card.
 #pragma once
 
+#include "Settings.h"
+
 #include <cstddef>
 #include <cstdio>
 
-constexpr int kSettingCount = 64;
+struct ReadReport;
+
 constexpr int kTextSize = 256;      // identification and clock texts, NUL included
 constexpr long kMaxFileSize = 7000; // larger files are refused
 
-// Keyword of each setting as the file names it; video mode 2 (15..26) repeats
-// the keywords of video mode 1 (3..14), and the custom white-balance triples
-// share "Green Gain" and "Blue Gain".
-extern const char configKeywords[kSettingCount][kTextSize];
+// Keyword of each setting as the file names it, from the settings table;
+// video mode 2 (15..26) repeats the keywords of video mode 1 (3..14), and the
+// custom white-balance triples share "Green Gain" and "Blue Gain".
+extern const char (&configKeywords)[kSettingCount][kTextSize];
 
 class KaveloConfigParser {
   public:
@@ -49,9 +52,13 @@ class KaveloConfigParser {
     bool readCustomWhiteBalances(const char* text, long length);
 
     // Reading: false, with every setting and the clock text unchanged, when
-    // the file is refused.
+    // the file is refused. The stream may be any standard I/O stream whose
+    // size a seek to its end measures; the read closes it. The forms with a
+    // report also tell the caller what the file lacked.
     bool readConfigFile(const char* path);
+    bool readConfigFile(const char* path, ReadReport& report);
     bool parseConfigFile(FILE* stream);
+    bool parseConfigFile(FILE* stream, ReadReport& report);
     bool getValueForKeyword(const char* keyword, const char* text, long length, int* destination,
                             long occurrence) const;
 
@@ -60,8 +67,9 @@ class KaveloConfigParser {
     bool writeConfigFile(const char* path) const;
 
   private:
-    bool parseText(const char* text, long length);
+    bool parseText(const char* text, long length, ReadReport& report);
     bool readCameraTime(const char* text, long length);
+    void readCustomWhiteBalances(const char* text, long length, ReadReport& report);
 
     char cameraTime[kTextSize];
     char firmwareString[kTextSize];

@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -54,14 +55,27 @@ RadioMatrix::RadioMatrix(QWidget* container)
         group_->addButton(button, static_cast<int>(cells_.size()));
         cells_.push_back({row, column, button});
     }
-    // idClicked comes only from the user, never from setChecked.
-    connect(group_, &QButtonGroup::idClicked, this, [this] {
+    // A cell that becomes checked by any means (a click, the keyboard, an
+    // assistive tool's action) sends the action, and so does a click on the
+    // cell that is already checked; a click that checks a cell sends it once.
+    // The code's own selections are made with the group's signals blocked.
+    connect(group_, &QButtonGroup::idPressed, this, [this] { sentSincePress_ = false; });
+    connect(group_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (!checked)
+            return;
+        sentSincePress_ = true;
         if (action_)
+            action_();
+    });
+    connect(group_, &QButtonGroup::idClicked, this, [this] {
+        const bool sent = std::exchange(sentSincePress_, true);
+        if (!sent && action_)
             action_();
     });
 }
 
 void RadioMatrix::selectCellAtRow(long row, long column) {
+    const QSignalBlocker quiet(group_);
     if (QRadioButton* cell = cellAtRow(row, column)) {
         cell->setChecked(true);
         return;

@@ -2,10 +2,10 @@
 // over Qt Widgets with the few calls the delegate makes (select a cell, read a
 // slider, set a number ...).
 //
-// Setting a control from code never sends its action: actions are connected
-// to signals that only a user's interaction emits, and the slider's value
-// signal is blocked while the code sets it. So a value that a control cannot
-// show is shown as best it can and is never written back into the settings.
+// Setting a control from code never sends its action: its signals are
+// blocked while the code sets it. Any other change, by pointer, keyboard,
+// wheel or an assistive tool, sends it. So a value that a control cannot show
+// is shown as best it can and is never written back into the settings.
 #pragma once
 
 #include <QButtonGroup>
@@ -42,10 +42,12 @@ class RadioMatrix : public QObject {
     bool isEnabled() const;
 
     QWidget* container() const { return container_; }
+    QWidget* widget() const { return container_; }
     QRadioButton* cellAtRow(long row, long column) const; // nullptr when there is none
     int cellCount() const { return static_cast<int>(cells_.size()); }
 
-    // Runs when the user clicks a cell (or moves to one with the keyboard).
+    // Runs whenever a cell becomes checked other than by selectCellAtRow, and
+    // when the user clicks the checked cell.
     void setAction(ControlAction action) { action_ = std::move(action); }
 
   private:
@@ -60,6 +62,7 @@ class RadioMatrix : public QObject {
     QButtonGroup* group_;
     std::vector<Cell> cells_;
     ControlAction action_;
+    bool sentSincePress_ = true;
 };
 
 // One cell of a radio group, enabled or disabled on its own.

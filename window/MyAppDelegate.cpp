@@ -1,5 +1,9 @@
-// Binding the delegate to the window: every outlet found by its objectName.
+// Binding the delegate to the window: every outlet of the binding table found
+// by its objectName, its caption and its cells named from the settings table.
 #include "MyAppDelegate.h"
+
+#include "Bindings.h"
+#include "Settings.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -10,93 +14,19 @@
 #include <QSlider>
 #include <QWidget>
 
+#include <iterator>
 #include <stdexcept>
 
 namespace {
 
-using D = MyAppDelegate;
-
-template <class Wrapper> struct Outlet {
-    Wrapper* D::*member;
-    const char* name;
-};
-
-#define OUTLET(member)                                                                             \
-    { &D::member, #member }
-
-const Outlet<Button> kButtons[] = {OUTLET(saveConfigButtonOutlet), OUTLET(setDefaultsButtonOutlet)};
-
-const Outlet<Label> kLabels[] = {
-    OUTLET(firstRowLabelOutlet),  OUTLET(secondRowLabelOutlet), OUTLET(timeLapseVideo1Delay),
-    OUTLET(timeLapseVideo2Delay), OUTLET(timeLapsePhotoDelay),  OUTLET(sharpnessLabel),
-    OUTLET(exposureLabel),        OUTLET(contrastLabel),        OUTLET(saturationLabel),
-};
-
-const Outlet<RadioMatrix> kRadioGroups[] = {
-    OUTLET(syncDateTimeOutlet),
-    OUTLET(lensTypeOutlet),
-    OUTLET(artificialLightOutlet),
-    OUTLET(recordingLedOutlet),
-    {&D::usbDataCharging_, "usbDataCharging"},
-    OUTLET(powerOnDefaultsOutlet),
-    OUTLET(dateTimeFormatOutlet),
-    OUTLET(powerOnAutoRecordOutlet),
-    OUTLET(powerOnDelayOutlet),
-    OUTLET(powerOffStandByOutlet),
-    OUTLET(powerOffDisconnectOutlet),
-    OUTLET(motionDetectOutlet),
-    OUTLET(motionSensitivityOutlet),
-    OUTLET(motionTimeoutOutlet),
-    OUTLET(tvVideoOutNTSC_PALOutlet),
-    OUTLET(tvVideoOut43_169Outlet),
-    OUTLET(webcamModeOutlet),
-    OUTLET(rotateWebcam_180Outlet),
-    OUTLET(formatFilesystemTypeOutlet),
-    OUTLET(videoSoundFileType1Outlet),
-    OUTLET(videoSoundFileType2Outlet),
-    OUTLET(loopRecording1Outlet),
-    OUTLET(loopRecording2Outlet),
-    OUTLET(audioVolume1Outlet),
-    OUTLET(audioVolume2Outlet),
-    OUTLET(videoTimeStamp1Outlet),
-    OUTLET(videoTimeStamp2Outlet),
-    OUTLET(videoDataRate1Outlet),
-    OUTLET(videoDataRate2Outlet),
-    OUTLET(rotateVideoMode1Outlet),
-    OUTLET(rotateVideoMode2Outlet),
-    OUTLET(wideDynamicRange1Outlet),
-    OUTLET(wideDynamicRange2Outlet),
-    OUTLET(videoClipLength1Outlet),
-    OUTLET(videoClipLength2Outlet),
-    OUTLET(videoMode1FOVOutlet),
-    OUTLET(videoMode2FOVOutlet),
-    OUTLET(videoMode1ResOutlet),
-    OUTLET(videoMode2ResOutlet),
-    OUTLET(videoMode1FPSOutlet),
-    OUTLET(videoMode2FPSOutlet),
-    OUTLET(photoTimeStampOutlet),
-    OUTLET(rotatePhotoOutlet),
-    OUTLET(photoFrameSizeOutlet),
-};
-
-const Outlet<ButtonCell> kCells[] = {
-    OUTLET(videoClipLength10Outlet),  OUTLET(video2ClipLength10Outlet),
-    OUTLET(videoClipLength15Outlet),  OUTLET(video2ClipLength15Outlet),
-    OUTLET(videoClipLengthMaxOutlet), OUTLET(video2ClipLengthMaxOutlet),
-};
-
-const Outlet<Slider> kSliders[] = {
-    OUTLET(timeLapseVideo1SliderOutlet), OUTLET(timeLapseVideo2SliderOutlet),
-    OUTLET(timeLapsePhotoSliderOutlet),  OUTLET(sharpnessSliderOutlet),
-    OUTLET(exposureSliderOutlet),        OUTLET(contrastSliderOutlet),
-    OUTLET(saturationSliderOutlet),      OUTLET(colorOptionSliderOutlet),
-    OUTLET(whiteBalanceSliderOutlet),
-};
-
-const Outlet<NumberField> kFields[] = {
-    OUTLET(whiteBalanceCustomRed), OUTLET(whiteBalanceCustomGreen), OUTLET(whiteBalanceCustomBlue)};
-
-#undef OUTLET
+// The form's widget behind each kind of outlet.
+template <class Wrapper> struct FormWidget;
+template <> struct FormWidget<RadioMatrix> { using type = QWidget; };
+template <> struct FormWidget<ButtonCell> { using type = QRadioButton; };
+template <> struct FormWidget<Slider> { using type = QSlider; };
+template <> struct FormWidget<NumberField> { using type = QLineEdit; };
+template <> struct FormWidget<Label> { using type = QLabel; };
+template <> struct FormWidget<Button> { using type = QPushButton; };
 
 template <class Widget> Widget* findInWindow(QWidget* window, const char* name) {
     Widget* widget = window->findChild<Widget*>(QLatin1String(name));
@@ -107,12 +37,68 @@ template <class Widget> Widget* findInWindow(QWidget* window, const char* name) 
 }
 
 // Each wrapper is a child of the delegate and lives as long as it does.
-template <class Widget, class Wrapper, std::size_t N>
-void bindAll(D& delegate, QWidget* window, const Outlet<Wrapper> (&outlets)[N]) {
-    for (const Outlet<Wrapper>& outlet : outlets) {
-        auto* wrapper = new Wrapper(findInWindow<Widget>(window, outlet.name));
-        wrapper->setParent(&delegate);
-        delegate.*outlet.member = wrapper;
+void bindOutlet(D& delegate, QWidget* window, const Binding& row) {
+    std::visit(
+        [&](auto member) {
+            using Wrapper = std::remove_pointer_t<std::decay_t<decltype(delegate.*member)>>;
+            using Widget = typename FormWidget<Wrapper>::type;
+            auto* wrapper = new Wrapper(findInWindow<Widget>(window, row.name));
+            wrapper->setParent(&delegate);
+            delegate.*member = wrapper;
+        },
+        row.outlet);
+}
+
+// The captions of a group's columns, or nullptr for a group whose cells the
+// form names itself. A radio group's values start at 0, its first column.
+struct Captions {
+    const char* const* texts;
+    int count;
+};
+Captions columnCaptions(const Binding& row) {
+    switch (row.view) {
+    case View::Column: {
+        const SettingRow& setting = settingRow(row.setting);
+        return {setting.valueCaptions, setting.maximum - setting.minimum + 1};
+    }
+    case View::FrameRate:
+        return {kFrameRateCaptions, static_cast<int>(std::size(kFrameRateCaptions))};
+    case View::Resolution:
+        return {kResolutionCaptions, static_cast<int>(std::size(kResolutionCaptions))};
+    case View::FieldOfView:
+        return {kFieldOfViewCaptions, static_cast<int>(std::size(kFieldOfViewCaptions))};
+    default:
+        return {nullptr, 0};
+    }
+}
+
+const char* captionOf(const Binding& row) {
+    if (row.view == View::FieldOfView) {
+        for (const FieldOfViewRow& fov : kFieldOfViewRows) {
+            if (fov.resolution == row.setting)
+                return fov.caption;
+        }
+    }
+    if (row.view == View::Gain)
+        return settingRow(kCustom1Red + row.setting).caption;
+    return row.setting >= 0 && row.view != View::AutoRecord ? settingRow(row.setting).caption
+                                                            : nullptr;
+}
+
+// The texts that come from the settings table: the caption beside the
+// control (the label named after the outlet, "...Caption") and the cells.
+void nameFromTable(QWidget* window, D& delegate, const Binding& row) {
+    const char* caption = captionOf(row);
+    auto* label = window->findChild<QLabel*>(QLatin1String(row.name) + QLatin1String("Caption"));
+    if (label != nullptr && caption != nullptr)
+        label->setText(QString::fromUtf8(caption) + QLatin1Char(':'));
+    const Captions captions = columnCaptions(row);
+    if (captions.texts == nullptr)
+        return;
+    RadioMatrix* group = delegate.*std::get<RadioMatrix * D::*>(row.outlet);
+    for (int column = 0; column < captions.count; ++column) {
+        if (QRadioButton* cell = group->cellAtRow(0, column))
+            cell->setText(QString::fromUtf8(captions.texts[column]));
     }
 }
 
@@ -122,12 +108,10 @@ MyAppDelegate::MyAppDelegate(QObject* parent) : QObject(parent) {}
 
 void MyAppDelegate::bindOutlets(QWidget* settingsWindow) {
     window = settingsWindow;
-    bindAll<QPushButton>(*this, settingsWindow, kButtons);
-    bindAll<QLabel>(*this, settingsWindow, kLabels);
-    bindAll<QWidget>(*this, settingsWindow, kRadioGroups);
-    bindAll<QRadioButton>(*this, settingsWindow, kCells);
-    bindAll<QSlider>(*this, settingsWindow, kSliders);
-    bindAll<QLineEdit>(*this, settingsWindow, kFields);
+    for (const Binding& row : bindings())
+        bindOutlet(*this, settingsWindow, row);
+    for (const Binding& row : bindings())
+        nameFromTable(settingsWindow, *this, row);
     connectActions();
     connectCommands();
     connectFileCommands();

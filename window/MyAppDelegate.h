@@ -13,6 +13,7 @@
 
 class QAction;
 class QWidget;
+struct Binding;
 struct Notification;
 
 class MyAppDelegate : public QObject {
@@ -198,9 +199,11 @@ class MyAppDelegate : public QObject {
     void connectCommands();
     void connectFileCommands();
     void enableSaving();
-    void storeSelectedColumn(void (MyAppDelegate::*action)(RadioMatrix*), RadioMatrix* sender);
-    void storeSliderPosition(void (MyAppDelegate::*action)(Slider*), Slider* sender);
-    void storeCustomGain(int colour, NumberField* sender);
+    // What an action does, by its row of the binding table.
+    void act(const Binding* row, RadioMatrix* sender);
+    void act(const Binding* row, Slider* sender);
+    void act(const Binding* row, NumberField* sender);
+    void show(const Binding& row);
 
     QPointer<QAction> saveAction_;
     std::string lastLoadedFileName_; // where Save writes once a later load fails

@@ -16,8 +16,6 @@
 
 namespace {
 
-constexpr int kDateTime = 1;
-
 // Reads both pipes to their ends, whichever fills first.
 void drain(int outFd, int errFd, std::string& out, std::string& err) {
     pollfd fds[2] = {{outFd, POLLIN, 0}, {errFd, POLLIN, 0}};

@@ -43,12 +43,12 @@ TEST_F(Commands, ShowPrintsIdentificationAndEverySettingWithItsMeaning) {
              "Firmware:    KAVELO_FW v2.20 (version 2.20)\n",
              "Revision:    HW v003 (revision 3)\n",
              "Camera time: " + std::string(kPlaceholderDate) + "\n",
-             "\n 3  video1.resolution               0  1920x1080 narrow\n",
-             "\n15  video2.resolution               9  (no choice of the window)\n",
-             "\n 6  video1.time-lapse-custom       42  (no control; kept as read)\n",
-             "\n49  wb.mode                         0  Auto\n",
-             "\n60  image.exposure                 -2\n",
-             "\n63  image.sharpness                 0\n",
+             "\n 3  video1.resolution                  0  1920x1080 narrow\n",
+             "\n15  video2.resolution                  9  (no choice of the window)\n",
+             "\n 6  video1.time-lapse-custom-value    42  (no control; kept as read)\n",
+             "\n49  white-balance                      0  Auto\n",
+             "\n60  image.exposure                    -2\n",
+             "\n63  image.sharpness                    0\n",
          })
         EXPECT_NE(run.out.find(line), std::string::npos) << line;
 }
@@ -61,8 +61,8 @@ TEST_F(Commands, ShowJsonEscapesIdentifiersAndGivesNullForNoMeaning) {
         const char* part : {
             R"("firmware": {"text": "FW \"q\" \u00ff v2.20", "number": 220, "version": "2.20"})",
             R"("revision": {"text": "HW\\v003", "number": 3})",
-            R"({"index": 54, "name": "wb.custom2.green", "keyword": "Green Gain", "value": 256, "meaning": null})",
-            R"({"index": 10, "name": "video1.flip", "keyword": "Movie Flip", "value": 0, "meaning": "Normal"})",
+            R"({"index": 54, "name": "wb.custom2.green-gain", "keyword": "Green Gain", "value": 256, "meaning": null})",
+            R"({"index": 10, "name": "video1.orientation", "keyword": "Movie Flip", "value": 0, "meaning": "Normal"})",
         })
         EXPECT_NE(run.out.find(part), std::string::npos) << part;
     EXPECT_EQ(run.out.back(), '\n');
@@ -170,9 +170,9 @@ TEST_F(Commands, CheckReportsEveryKindOfProblem) {
     EXPECT_EQ(run.status, 1);
     const std::string prefix = path + ": ";
     for (const char* line : {
-             "keyword \"LED\" of led not found",
-             "keyword \"Customized White Balance 3 Red Gain\" of wb.custom3.red not found",
-             "keyword \"Green Gain\" of wb.custom3.green not found",
+             "keyword \"LED\" of recording-light not found",
+             "keyword \"Customized White Balance 3 Red Gain\" of wb.custom3.red-gain not found",
+             "keyword \"Green Gain\" of wb.custom3.green-gain not found",
              "video1.resolution 1 (1920x1080 wide) does not go with video1.frame-rate 2 (50 fps)",
              "video2.clip-length is 3 (15 min) while video2.loop-recording is on",
          })
@@ -180,7 +180,7 @@ TEST_F(Commands, CheckReportsEveryKindOfProblem) {
     // Setting 6 has no control, so any value is no problem; a missing line is
     // not reported as a bad value as well.
     EXPECT_EQ(run.out.find("video1.time-lapse-custom"), std::string::npos);
-    EXPECT_EQ(run.out.find("led is"), std::string::npos);
+    EXPECT_EQ(run.out.find("recording-light is"), std::string::npos);
     EXPECT_NE(run.out.find(prefix + "5 problems\n"), std::string::npos);
 }
 
@@ -254,7 +254,7 @@ TEST(CommandLine, HelpVersionAndUsageErrors) {
         std::string err; // a part of standard error
     } cases[] = {
         {{"--help"}, 0, "Exit status:\n  0  success\n", ""},
-        {{"set", "--help"}, 0, "  54 wb.custom2.green            100 to 999\n", ""},
+        {{"set", "--help"}, 0, "  54 wb.custom2.green-gain       100 to 999\n", ""},
         {{"--version"}, 0, "kavelo-config 1.", ""},
         {{}, 2, "", "no command given"},
         {{"frobnicate", "x"}, 2, "", "unknown command 'frobnicate'"},

@@ -183,10 +183,14 @@ TEST(SetRules, RefusedChangesLeaveTheFileAsItWas) {
         int status;
         std::string err;
     } cases[] = {
-        {{}, "FW v2.20", {"led=7"}, 3, "led: 7 is no choice of the window; it offers 0=Off, 1=On"},
+        {{},
+         "FW v2.20",
+         {"led=7"},
+         3,
+         "recording-light: 7 is no choice of the window; it offers 0=Off, 1=On"},
         {{}, "FW v2.20", {"video1.sound=loud"}, 3, "'loud' is no value of this setting"},
         {{}, "FW v2.20", {"video2.frame-rate=5"}, 3, "video2.frame-rate: 5 is no choice"},
-        {{}, "FW v2.20", {"wb.custom1.red=lots"}, 3, "wb.custom1.red: 'lots' is no value"},
+        {{}, "FW v2.20", {"wb.custom1.red=lots"}, 3, "wb.custom1.red-gain: 'lots' is no value"},
         {{}, "FW v2.20", {"photo.time-lapse-custom=3"}, 3, "no control of the window sets it"},
         {{}, "FW v2.17", {"card.format=1"}, 3, "card.format: firmware 2.17 keeps no such"},
         {{{3, 9}}, "FW v2.20", {"video1.fov=wide"}, 3, "the file holds resolution code 9"},

@@ -2,7 +2,7 @@
 // command-line program apply them.
 #include "CameraRules.h"
 #include "KaveloConfigParser.h"
-#include "SettingChoices.h"
+#include "Settings.h"
 
 #include <climits>
 #include <cstring>
@@ -184,16 +184,16 @@ TEST(TimeLapseText, NamesEachIntervalAndOffOtherwise) {
 
 TEST(SettingChoices, CaptionsCoverEveryOfferedValue) {
     for (int index = 0; index < kSettingCount; ++index) {
-        const choices::SettingChoices& setting = choices::forSetting(index);
-        if (setting.captions == nullptr)
+        const SettingRow& setting = settingRow(index);
+        if (setting.valueCaptions == nullptr)
             continue;
         for (int value = setting.minimum; value <= setting.maximum; ++value)
-            EXPECT_NE(choices::caption(index, value), nullptr) << index << " " << value;
-        EXPECT_EQ(choices::caption(index, setting.maximum + 1), nullptr) << index;
+            EXPECT_NE(valueCaption(index, value), nullptr) << index << " " << value;
+        EXPECT_EQ(valueCaption(index, setting.maximum + 1), nullptr) << index;
     }
-    EXPECT_STREQ(choices::caption(39, 2), "Fisheye");
-    EXPECT_STREQ(choices::caption(49, 7), "Custom 3");
-    EXPECT_TRUE(choices::offered(6, INT_MIN)); // no control: any value passes through
+    EXPECT_STREQ(valueCaption(39, 2), "Fisheye");
+    EXPECT_STREQ(valueCaption(49, 7), "Custom 3");
+    EXPECT_TRUE(offered(6, INT_MIN)); // no control: any value passes through
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // The settings table: defaults, storage, and what a reset keeps.
 #include "KaveloConfigParser.h"
-#include "SettingChoices.h"
+#include "Settings.h"
 #include "TestFiles.h"
 
 #include <climits>
@@ -33,7 +33,7 @@ TEST(SettingsTable, NewObjectHoldsTheDefaultsAndNoIdentification) {
 
 TEST(SettingsTable, EveryDefaultIsAValueTheWindowCanShow) {
     for (int index = 0; index < kSettingCount; ++index)
-        EXPECT_TRUE(choices::offered(index, kExpectedDefaults[index])) << "setting " << index;
+        EXPECT_TRUE(offered(index, kExpectedDefaults[index])) << "setting " << index;
 }
 
 TEST(SettingsTable, StoresAnyValueUnchecked) {

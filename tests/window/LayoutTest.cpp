@@ -3,7 +3,7 @@
 #include "WindowFixture.h"
 
 #include "MainWindowForm.h"
-#include "SettingChoices.h"
+#include "Settings.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -28,26 +28,26 @@ void expectCaptions(RadioMatrix* group, const char* const* captions, int count, 
 
 TEST_F(WindowTest, EveryRadioGroupOffersTheChoicesOfItsSetting) {
     for (const ColumnGroup& row : kColumnGroups) {
-        const choices::SettingChoices& offered = choices::forSetting(row.setting);
-        ASSERT_EQ(offered.control, choices::Control::RadioGroup) << row.name;
-        ASSERT_EQ(offered.minimum, 0) << row.name;
-        expectCaptions(d().*row.group, offered.captions, offered.maximum + 1, row.name);
+        const SettingRow& offer = settingRow(row.setting);
+        ASSERT_EQ(offer.control, Control::RadioGroup) << row.name;
+        ASSERT_EQ(offer.minimum, 0) << row.name;
+        expectCaptions(d().*row.group, offer.valueCaptions, offer.maximum + 1, row.name);
     }
     for (Group fov : {&D::videoMode1FOVOutlet, &D::videoMode2FOVOutlet})
-        expectCaptions(d().*fov, choices::kFieldOfViewCaptions, 2, "field of view");
+        expectCaptions(d().*fov, kFieldOfViewCaptions, 2, "field of view");
     for (Group res : {&D::videoMode1ResOutlet, &D::videoMode2ResOutlet})
-        expectCaptions(d().*res, choices::kResolutionCaptions, 3, "resolution");
+        expectCaptions(d().*res, kResolutionCaptions, 3, "resolution");
     for (Group fps : {&D::videoMode1FPSOutlet, &D::videoMode2FPSOutlet}) {
-        const choices::SettingChoices& rates = choices::forSetting(4);
-        expectCaptions(d().*fps, choices::kFrameRateCaptions, rates.maximum - rates.minimum + 1,
+        const SettingRow& rates = settingRow(kVideo1FrameRate);
+        expectCaptions(d().*fps, kFrameRateCaptions, rates.maximum - rates.minimum + 1,
                        "frame rate");
     }
 }
 
 TEST_F(WindowTest, AutoRecordGroupHasOneCellPerPairOfSettings) {
     EXPECT_EQ(d().powerOnAutoRecordOutlet->cellCount(), 4);
-    for (long row = 0; row <= choices::forSetting(34).maximum; ++row) {
-        for (long column = 0; column <= choices::forSetting(35).maximum; ++column)
+    for (long row = 0; row <= settingRow(kAutoRecordExternalPower).maximum; ++row) {
+        for (long column = 0; column <= settingRow(kAutoRecordPowerButton).maximum; ++column)
             EXPECT_NE(d().powerOnAutoRecordOutlet->cellAtRow(row, column), nullptr);
     }
 }
@@ -55,10 +55,10 @@ TEST_F(WindowTest, AutoRecordGroupHasOneCellPerPairOfSettings) {
 TEST_F(WindowTest, EverySliderCoversTheValuesOfItsSetting) {
     for (std::size_t i = 0; i < kSliderSettingCount; ++i) {
         const SliderSetting& row = kSliderSettings[i];
-        const choices::SettingChoices& offered = choices::forSetting(row.setting);
+        const SettingRow& offer = settingRow(row.setting);
         const QSlider* slider = (d().*row.slider)->widget();
-        EXPECT_EQ(slider->minimum(), offered.minimum) << row.name;
-        EXPECT_EQ(slider->maximum(), offered.maximum) << row.name;
+        EXPECT_EQ(slider->minimum(), offer.minimum) << row.name;
+        EXPECT_EQ(slider->maximum(), offer.maximum) << row.name;
     }
 }
 

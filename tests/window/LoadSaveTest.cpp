@@ -7,7 +7,7 @@
 #include "Globals.h"
 #include "OpenPanel.h"
 #include "SafeFileReplace.h"
-#include "SettingChoices.h"
+#include "Settings.h"
 
 #include <QAction>
 #include <QFile>
@@ -20,8 +20,6 @@
 #include <unistd.h>
 
 namespace {
-
-constexpr int kLens = 39;
 
 std::string contentsOf(const QString& path) {
     QFile file(path);
@@ -43,7 +41,7 @@ void clickButton(QWidget* window, const char* name) {
 }
 
 TEST_F(FileWorkflowTest, ASupportedFileFillsTheWindowBeforeTheSuccessAlert) {
-    const int sharpest = choices::forSetting(63).maximum;
+    const int sharpest = settingRow(kSharpness).maximum;
     const QString path = write("CONFIG.TXT", ConfigFile{{{37, 0},
                                                          {kLens, 1},
                                                          {40, 0},

@@ -1,0 +1,89 @@
+// The binding table: one row per control of the settings window, naming its
+// outlet in the form, the action it sends, the setting (or rule) it shows and
+// edits, and the refresh that follows a change. Binding the outlets,
+// connecting the actions and refreshing the window all walk this table, in
+// the order in which the refresh sets the controls.
+#pragma once
+
+#include "MyAppDelegate.h"
+#include "Settings.h"
+
+#include <cstddef>
+#include <variant>
+
+// How a control shows its setting and what a change of it stores.
+enum class View {
+    Column,       // radio group: the selected column is the setting's value
+    AutoRecord,   // the two-by-two group: row and column are two settings
+    FrameRate,    // a video mode's frame-rate group: column = code - 1
+    Resolution,   // a video mode's resolution group, from its resolution code
+    FieldOfView,  // a video mode's field-of-view group, from its resolution code
+    LongClipCell, // a clip-length cell that loop recording closes
+    Slider,       // slider position = value
+    WhiteBalance, // slider position = 7 - value
+    Gain,         // a custom gain field of the chosen white balance; setting = colour
+    NumberLabel,  // the setting as a number
+    LapseLabel,   // the setting's time-lapse interval
+    Status,       // a status row or a button of the file workflow
+};
+
+// The refresh that follows a change.
+enum class Then {
+    Nothing,
+    AllControls,        // the setting enables or disables other controls
+    CustomWhiteBalance, // the gain fields follow the white balance
+    Labels,             // the image sliders' numbers
+    LapseLabel,         // the time-lapse label of the same setting
+};
+
+// When a control is open to the user.
+enum class Enable {
+    Always,
+    WhileOn,    // while the setting `enabledBy` is not 0; it still shows its setting
+    ByFirmware, // while the firmware keeps the setting; closed, it keeps what it showed
+    LoopLimit,  // while the video mode of `setting` does not record in a loop
+};
+
+using D = MyAppDelegate;
+using Outlet = std::variant<RadioMatrix * D::*, ButtonCell * D::*, Slider * D::*,
+                            NumberField * D::*, Label * D::*, Button * D::*>;
+using Action = std::variant<std::monostate, void (D::*)(RadioMatrix*), void (D::*)(Slider*),
+                            void (D::*)(NumberField*), void (D::*)(Button*)>;
+
+struct Binding {
+    const char* name; // the outlet's objectName in the form
+    Outlet outlet;
+    Action action;
+    View view;
+    int setting; // the setting shown; Gain: the colour (0 red, 1 green, 2 blue)
+    Then then = Then::Nothing;
+    Enable enable = Enable::Always;
+    int enabledBy = -1;
+};
+
+struct BindingTable {
+    const Binding* rows;
+    std::size_t count;
+    const Binding* begin() const { return rows; }
+    const Binding* end() const { return rows + count; }
+};
+const BindingTable& bindings();
+
+// The settings of the time-lapse labels that updateTimeLapseShootingLabel
+// rewrites: 0 photo, 1 video mode 1, 2 video mode 2.
+constexpr int kTimeLapseLabelSettings[3] = {kPhotoTimeLapse, kVideo1TimeLapse, kVideo2TimeLapse};
+
+// The row of an action, or nullptr.
+template <class Sender> const Binding* bindingOf(void (D::*action)(Sender*)) {
+    for (const Binding& row : bindings()) {
+        if (const auto* own = std::get_if<void (D::*)(Sender*)>(&row.action); own && *own == action)
+            return &row;
+    }
+    return nullptr;
+}
+
+// The row of an outlet of the delegate, or nullptr.
+const Binding* bindingOfWidget(const MyAppDelegate& delegate, const QObject* control);
+
+// The widget that an outlet of the delegate wraps.
+QWidget* widgetOf(const MyAppDelegate& delegate, const Binding& row);

@@ -35,8 +35,4 @@ void showAlert(const QString& message) {
 }
 
 ScopedAlertHandler::ScopedAlertHandler(AlertHandler handler)
-    : previous_(std::exchange(installedHandler(), std::move(handler))) {}
-
-ScopedAlertHandler::~ScopedAlertHandler() {
-    installedHandler() = std::move(previous_);
-}
+    : ScopedSeam(installedHandler(), std::move(handler)) {}

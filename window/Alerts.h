@@ -2,6 +2,8 @@
 // handler that takes the texts instead of showing them.
 #pragma once
 
+#include "ScopedSeam.h"
+
 #include <QString>
 
 #include <functional>
@@ -13,13 +15,7 @@ void showAlert(const QString& message);
 using AlertHandler = std::function<void(const QString& message)>;
 
 // Installs a handler for the guard's lifetime; the one before comes back after.
-class ScopedAlertHandler {
+class ScopedAlertHandler : public ScopedSeam<AlertHandler> {
   public:
     explicit ScopedAlertHandler(AlertHandler handler);
-    ~ScopedAlertHandler();
-    ScopedAlertHandler(const ScopedAlertHandler&) = delete;
-    ScopedAlertHandler& operator=(const ScopedAlertHandler&) = delete;
-
-  private:
-    AlertHandler previous_;
 };

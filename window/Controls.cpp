@@ -42,7 +42,7 @@ long place(const QRadioButton* cell, const char* property, bool required,
 } // namespace
 
 RadioMatrix::RadioMatrix(QWidget* container)
-    : container_(container), group_(new QButtonGroup(this)) {
+    : WidgetWrapper(container), group_(new QButtonGroup(this)) {
     const QList<QRadioButton*> buttons = container->findChildren<QRadioButton*>();
     if (buttons.isEmpty())
         refuse(container, QStringLiteral("no cells"));
@@ -64,13 +64,11 @@ RadioMatrix::RadioMatrix(QWidget* container)
         if (!checked)
             return;
         sentSincePress_ = true;
-        if (action_)
-            action_();
+        sendAction();
     });
     connect(group_, &QButtonGroup::idClicked, this, [this] {
-        const bool sent = std::exchange(sentSincePress_, true);
-        if (!sent && action_)
-            action_();
+        if (!std::exchange(sentSincePress_, true))
+            sendAction();
     });
 }
 
@@ -107,15 +105,6 @@ long RadioMatrix::selectedColumn() const {
     return cell != nullptr ? cell->column : -1;
 }
 
-void RadioMatrix::setEnabled(bool enabled) {
-    if (container_)
-        container_->setEnabled(enabled);
-}
-
-bool RadioMatrix::isEnabled() const {
-    return container_ && container_->isEnabled();
-}
-
 QRadioButton* RadioMatrix::cellAtRow(long row, long column) const {
     for (const Cell& each : cells_) {
         if (each.row == row && each.column == column)
@@ -124,99 +113,61 @@ QRadioButton* RadioMatrix::cellAtRow(long row, long column) const {
     return nullptr;
 }
 
-ButtonCell::ButtonCell(QRadioButton* cell) : cell_(cell) {}
-
-void ButtonCell::setEnabled(bool enabled) {
-    if (cell_)
-        cell_->setEnabled(enabled);
-}
-
-bool ButtonCell::isEnabled() const {
-    return cell_ && cell_->isEnabled();
-}
-
-Slider::Slider(QSlider* slider) : slider_(slider) {
-    connect(slider, &QSlider::valueChanged, this, [this] {
-        if (action_)
-            action_();
-    });
+Slider::Slider(QSlider* slider) : WidgetWrapper(slider) {
+    connect(slider, &QSlider::valueChanged, this, [this] { sendAction(); });
 }
 
 long Slider::integerValue() const {
-    return slider_ ? slider_->value() : 0;
+    return widget_ ? widget_->value() : 0;
 }
 
 void Slider::setIntValue(int value) {
-    if (!slider_)
+    if (!widget_)
         return;
-    const QSignalBlocker quiet(slider_);
-    slider_->setValue(value);
+    const QSignalBlocker quiet(widget_);
+    widget_->setValue(value);
 }
 
-NumberField::NumberField(QLineEdit* field) : field_(field) {
+NumberField::NumberField(QLineEdit* field) : WidgetWrapper(field) {
     connect(field, &QLineEdit::editingFinished, this, [this] {
-        if (field_)
-            field_->setModified(false);
-        if (action_)
-            action_();
+        if (widget_)
+            widget_->setModified(false);
+        sendAction();
     });
 }
 
 void NumberField::commitPendingEdit() {
-    if (field_ && field_->isModified())
-        emit field_->editingFinished();
+    if (widget_ && widget_->isModified())
+        emit widget_->editingFinished();
 }
 
 int NumberField::intValue() const {
-    if (!field_)
+    if (!widget_)
         return 0;
-    const QByteArray text = field_->text().toUtf8();
+    const QByteArray text = widget_->text().toUtf8();
     return convertInteger(text.constData(), text.constData() + text.size());
 }
 
 void NumberField::setIntValue(int value) {
-    if (!field_)
+    if (!widget_)
         return;
-    const QSignalBlocker quiet(field_);
-    field_->setText(QString::number(value));
+    const QSignalBlocker quiet(widget_);
+    widget_->setText(QString::number(value));
 }
 
 QString NumberField::stringValue() const {
-    return field_ ? field_->text() : QString();
+    return widget_ ? widget_->text() : QString();
 }
-
-void NumberField::setEnabled(bool enabled) {
-    if (field_)
-        field_->setEnabled(enabled);
-}
-
-bool NumberField::isEnabled() const {
-    return field_ && field_->isEnabled();
-}
-
-Label::Label(QLabel* label) : label_(label) {}
 
 void Label::setStringValue(const QString& text) {
-    if (label_)
-        label_->setText(text);
+    if (widget_)
+        widget_->setText(text);
 }
 
 QString Label::stringValue() const {
-    return label_ ? label_->text() : QString();
+    return widget_ ? widget_->text() : QString();
 }
 
-Button::Button(QPushButton* button) : button_(button) {
-    connect(button, &QPushButton::clicked, this, [this] {
-        if (action_)
-            action_();
-    });
-}
-
-void Button::setEnabled(bool enabled) {
-    if (button_)
-        button_->setEnabled(enabled);
-}
-
-bool Button::isEnabled() const {
-    return button_ && button_->isEnabled();
+Button::Button(QPushButton* button) : WidgetWrapper(button) {
+    connect(button, &QPushButton::clicked, this, [this] { sendAction(); });
 }

@@ -23,11 +23,36 @@
 // What a control runs when the user changes it.
 using ControlAction = std::function<void()>;
 
+// What every wrapper has: the widget it wraps (gone when the window is), its
+// enabled state, and the action it sends.
+template <class Widget> class WidgetWrapper : public QObject {
+  public:
+    Widget* widget() const { return widget_; }
+    void setEnabled(bool enabled) {
+        if (widget_)
+            widget_->setEnabled(enabled);
+    }
+    bool isEnabled() const { return widget_ && widget_->isEnabled(); }
+    void setAction(ControlAction action) { action_ = std::move(action); }
+
+  protected:
+    explicit WidgetWrapper(Widget* widget) : widget_(widget) {}
+    void sendAction() {
+        if (action_)
+            action_();
+    }
+    QPointer<Widget> widget_;
+
+  private:
+    ControlAction action_;
+};
+
 // A group of radio cells in a container widget. Each QRadioButton child
 // carries the dynamic property "column" (and "row" in a two-row group); the
 // delegate addresses cells by row and column only, never by their place in
-// the layout.
-class RadioMatrix : public QObject {
+// the layout. Its action runs whenever a cell becomes checked other than by
+// selectCellAtRow, and when the user clicks the checked cell.
+class RadioMatrix : public WidgetWrapper<QWidget> {
   public:
     // Throws std::runtime_error when the container holds no cell, a cell
     // lacks its column, or two cells share a place.
@@ -38,17 +63,10 @@ class RadioMatrix : public QObject {
     void selectCellAtRow(long row, long column);
     long selectedRow() const;    // -1 when no cell is checked
     long selectedColumn() const; // -1 when no cell is checked
-    void setEnabled(bool enabled);
-    bool isEnabled() const;
 
-    QWidget* container() const { return container_; }
-    QWidget* widget() const { return container_; }
+    QWidget* container() const { return widget(); }
     QRadioButton* cellAtRow(long row, long column) const; // nullptr when there is none
     int cellCount() const { return static_cast<int>(cells_.size()); }
-
-    // Runs whenever a cell becomes checked other than by selectCellAtRow, and
-    // when the user clicks the checked cell.
-    void setAction(ControlAction action) { action_ = std::move(action); }
 
   private:
     struct Cell {
@@ -58,43 +76,31 @@ class RadioMatrix : public QObject {
     };
     const Cell* checkedCell() const;
 
-    QPointer<QWidget> container_;
     QButtonGroup* group_;
     std::vector<Cell> cells_;
-    ControlAction action_;
     bool sentSincePress_ = true;
 };
 
 // One cell of a radio group, enabled or disabled on its own.
-class ButtonCell : public QObject {
+class ButtonCell : public WidgetWrapper<QRadioButton> {
   public:
-    explicit ButtonCell(QRadioButton* cell);
-    void setEnabled(bool enabled);
-    bool isEnabled() const;
-    QRadioButton* widget() const { return cell_; }
-
-  private:
-    QPointer<QRadioButton> cell_;
+    explicit ButtonCell(QRadioButton* cell) : WidgetWrapper(cell) {}
 };
 
-class Slider : public QObject {
+// Its action runs whenever the slider moves other than by setIntValue (drag,
+// click, keys, wheel, an assistive tool).
+class Slider : public WidgetWrapper<QSlider> {
   public:
     explicit Slider(QSlider* slider);
     long integerValue() const;
     // A value past the slider's range puts it at the nearer end; that
     // position is never sent as a user's choice.
     void setIntValue(int value);
-    QSlider* widget() const { return slider_; }
-    // Runs whenever the user moves the slider (drag, click, keys, wheel).
-    void setAction(ControlAction action) { action_ = std::move(action); }
-
-  private:
-    QPointer<QSlider> slider_;
-    ControlAction action_;
 };
 
-// A field holding a whole number.
-class NumberField : public QObject {
+// A field holding a whole number. Its action runs on Return and when the
+// user leaves a field that was edited.
+class NumberField : public WidgetWrapper<QLineEdit> {
   public:
     explicit NumberField(QLineEdit* field);
     // Reads like the C library's atoi: text that does not begin with a number
@@ -102,40 +108,19 @@ class NumberField : public QObject {
     int intValue() const;
     void setIntValue(int value);
     QString stringValue() const;
-    void setEnabled(bool enabled);
-    bool isEnabled() const;
-    QLineEdit* widget() const { return field_; }
-    // Runs on Return and when the user leaves a field that was edited.
-    void setAction(ControlAction action) { action_ = std::move(action); }
     // Sends the action now for text the user typed but has not confirmed yet,
     // as Return would: a shortcut such as Ctrl+S leaves the focus in place.
     void commitPendingEdit();
-
-  private:
-    QPointer<QLineEdit> field_;
-    ControlAction action_;
 };
 
-class Label : public QObject {
+class Label : public WidgetWrapper<QLabel> {
   public:
-    explicit Label(QLabel* label);
+    explicit Label(QLabel* label) : WidgetWrapper(label) {}
     void setStringValue(const QString& text);
     QString stringValue() const;
-    QLabel* widget() const { return label_; }
-
-  private:
-    QPointer<QLabel> label_;
 };
 
-class Button : public QObject {
+class Button : public WidgetWrapper<QPushButton> {
   public:
     explicit Button(QPushButton* button);
-    void setEnabled(bool enabled);
-    bool isEnabled() const;
-    QPushButton* widget() const { return button_; }
-    void setAction(ControlAction action) { action_ = std::move(action); }
-
-  private:
-    QPointer<QPushButton> button_;
-    ControlAction action_;
 };

@@ -3,6 +3,7 @@
 #include "MyAppDelegate.h"
 
 #include "Bindings.h"
+#include "FormLookup.h"
 #include "Settings.h"
 
 #include <QAction>
@@ -27,14 +28,6 @@ template <> struct FormWidget<Slider> { using type = QSlider; };
 template <> struct FormWidget<NumberField> { using type = QLineEdit; };
 template <> struct FormWidget<Label> { using type = QLabel; };
 template <> struct FormWidget<Button> { using type = QPushButton; };
-
-template <class Widget> Widget* findInWindow(QWidget* window, const char* name) {
-    Widget* widget = window->findChild<Widget*>(QLatin1String(name));
-    if (widget == nullptr)
-        throw std::runtime_error(std::string("the window has no ") +
-                                 Widget::staticMetaObject.className() + " named " + name);
-    return widget;
-}
 
 // Each wrapper is a child of the delegate and lives as long as it does.
 void bindOutlet(D& delegate, QWidget* window, const Binding& row) {

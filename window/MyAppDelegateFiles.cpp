@@ -2,6 +2,7 @@
 // with its status rows and alerts, and Save.
 #include "Alerts.h"
 #include "FileType.h"
+#include "FormLookup.h"
 #include "Globals.h"
 #include "LoadMessages.h"
 #include "MyAppDelegate.h"
@@ -34,14 +35,6 @@ const char kPathTooLong[] = "File path too long!";
 
 void alert(const std::string& message) {
     showAlert(QString::fromStdString(message));
-}
-
-template <class Object> Object* findCommand(QWidget* window, const char* name) {
-    auto* object = window->findChild<Object*>(QLatin1String(name));
-    if (object == nullptr)
-        throw std::runtime_error(std::string("the window has no ") +
-                                 Object::staticMetaObject.className() + " named " + name);
-    return object;
 }
 
 // The menu commands answer the keys that the desktop uses for them; where it
@@ -79,17 +72,17 @@ void loadFrom(MyAppDelegate& delegate, const QByteArray& path) {
 } // namespace
 
 void MyAppDelegate::connectFileCommands() {
-    QPushButton* load = findCommand<QPushButton>(window, "loadButton");
+    QPushButton* load = findInWindow<QPushButton>(window, "loadButton");
     connect(load, &QPushButton::clicked, this, [this, load] { loadConfigFile(load); });
-    QAction* open = findCommand<QAction>(window, "actionOpen");
+    QAction* open = findInWindow<QAction>(window, "actionOpen");
     connect(open, &QAction::triggered, this, [this, open] { loadConfigFile(open); });
 
     saveConfigButtonOutlet->setAction([this] { saveConfigFile(saveConfigButtonOutlet); });
-    saveAction_ = findCommand<QAction>(window, "actionSave");
+    saveAction_ = findInWindow<QAction>(window, "actionSave");
     connect(saveAction_, &QAction::triggered, this, [this] { saveConfigFile(saveAction_); });
 
     for (const CommandKeys& row : kCommandKeys) {
-        QAction* action = findCommand<QAction>(window, row.action);
+        QAction* action = findInWindow<QAction>(window, row.action);
         const QList<QKeySequence> standard = QKeySequence::keyBindings(row.keys);
         if (!standard.isEmpty())
             action->setShortcuts(standard);

@@ -47,6 +47,16 @@ Qt::DropAction genericDropAction(const QDropEvent& drag) {
     return drag.proposedAction();
 }
 
+// A drag without local files is not offered to the view at all.
+bool acceptFiles(QDropEvent* event) {
+    if (!carriesFiles(*event)) {
+        event->ignore();
+        return false;
+    }
+    event->accept();
+    return true;
+}
+
 } // namespace
 
 MyView::MyView(QWidget* parent) : QWidget(parent) {
@@ -90,24 +100,15 @@ void MyView::concludeDragOperation(const QDropEvent& drop) {
         QLatin1String(kConfigFileDraggedNotification), this, userInfo);
 }
 
-// A drag without local files is not offered to the view at all.
 void MyView::dragEnterEvent(QDragEnterEvent* event) {
-    if (!carriesFiles(*event)) {
-        event->ignore();
-        return;
-    }
-    event->setDropAction(draggingEntered(*event));
-    event->accept();
+    if (acceptFiles(event))
+        event->setDropAction(draggingEntered(*event));
 }
 
 // Moving over the view keeps the answer given on entering.
 void MyView::dragMoveEvent(QDragMoveEvent* event) {
-    if (!carriesFiles(*event)) {
-        event->ignore();
-        return;
-    }
-    event->setDropAction(genericDropAction(*event));
-    event->accept();
+    if (acceptFiles(event))
+        event->setDropAction(genericDropAction(*event));
 }
 
 void MyView::dragLeaveEvent(QDragLeaveEvent* event) {

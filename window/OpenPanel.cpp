@@ -71,8 +71,4 @@ std::optional<QString> runOpenPanel(QWidget* parent) {
 }
 
 ScopedOpenPanelAnswerer::ScopedOpenPanelAnswerer(OpenPanelAnswerer answerer)
-    : previous_(std::exchange(installedAnswerer(), std::move(answerer))) {}
-
-ScopedOpenPanelAnswerer::~ScopedOpenPanelAnswerer() {
-    installedAnswerer() = std::move(previous_);
-}
+    : ScopedSeam(installedAnswerer(), std::move(answerer)) {}

@@ -3,6 +3,8 @@
 // install an answerer that plays the user.
 #pragma once
 
+#include "ScopedSeam.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -33,13 +35,7 @@ QString firstExistingDirectory(const QStringList& candidates);
 using OpenPanelAnswerer = std::function<std::optional<QString>(const OpenPanelRequest& request)>;
 
 // Installs an answerer for the guard's lifetime; the one before comes back after.
-class ScopedOpenPanelAnswerer {
+class ScopedOpenPanelAnswerer : public ScopedSeam<OpenPanelAnswerer> {
   public:
     explicit ScopedOpenPanelAnswerer(OpenPanelAnswerer answerer);
-    ~ScopedOpenPanelAnswerer();
-    ScopedOpenPanelAnswerer(const ScopedOpenPanelAnswerer&) = delete;
-    ScopedOpenPanelAnswerer& operator=(const ScopedOpenPanelAnswerer&) = delete;
-
-  private:
-    OpenPanelAnswerer previous_;
 };

@@ -14,6 +14,7 @@ add_library(kavelo_platform STATIC
   ${CMAKE_CURRENT_LIST_DIR}/Alerts.h
   ${CMAKE_CURRENT_LIST_DIR}/OpenPanel.h
   ${CMAKE_CURRENT_LIST_DIR}/FileType.h
+  ${CMAKE_CURRENT_LIST_DIR}/ScopedSeam.h
 )
 set_target_properties(kavelo_platform PROPERTIES AUTOMOC ON)
 target_include_directories(kavelo_platform PUBLIC ${CMAKE_CURRENT_LIST_DIR})

@@ -2,8 +2,11 @@
 // leaves in the object.
 #include "ConfigFileText.h"
 #include "KaveloConfigParser.h"
+#include "ReadReport.h"
 #include "TestFiles.h"
 
+#include <bitset>
+#include <cstdio>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -64,12 +67,9 @@ TEST_F(Reader, CarriageReturnLineEndsReadLikeLineFeeds) {
     for (char c : text)
         crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
     EXPECT_EQ(load(crlf), "");
-    expectSameSettings(config, [&] {
-        KaveloConfigParser plain;
-        const std::string path = directory.write("LF.TXT", text);
-        plain.readConfigFile(path.c_str());
-        return plain;
-    }());
+    KaveloConfigParser plain;
+    ASSERT_TRUE(readFromMemory(plain, text));
+    expectSameSettings(config, plain);
 }
 
 TEST_F(Reader, SettingOneIsNeverRead) {
@@ -201,6 +201,95 @@ TEST_F(Reader, WhatIsNoRegularFileIsRefusedWithAMessage) {
     EXPECT_EQ(stderrOf([&] { EXPECT_FALSE(config.parseConfigFile(pipe)); }),
               "Problem reading file !!!\n");
     EXPECT_EQ(config.getFirmwareNumber(), 0);
+}
+
+} // namespace
+
+namespace {
+
+// A stream with no descriptor, which reads the text and seeks only if asked
+// to allow it: a seek to the end is how the reader measures a stream.
+struct CookieText {
+    std::string text;
+    long position = 0;
+};
+
+ssize_t readCookie(void* cookie, char* buffer, std::size_t size) {
+    auto* c = static_cast<CookieText*>(cookie);
+    const std::size_t left = c->text.size() - static_cast<std::size_t>(c->position);
+    const std::size_t n = size < left ? size : left;
+    std::memcpy(buffer, c->text.data() + c->position, n);
+    c->position += static_cast<long>(n);
+    return static_cast<ssize_t>(n);
+}
+
+int seekCookie(void* cookie, off64_t* offset, int whence) {
+    auto* c = static_cast<CookieText*>(cookie);
+    const long base = whence == SEEK_END ? static_cast<long>(c->text.size())
+                      : whence == SEEK_CUR ? c->position
+                                           : 0;
+    c->position = base + static_cast<long>(*offset);
+    *offset = c->position;
+    return 0;
+}
+
+FILE* cookieStream(CookieText& text, bool seekable) {
+    cookie_io_functions_t calls{};
+    calls.read = readCookie;
+    if (seekable)
+        calls.seek = seekCookie;
+    return fopencookie(&text, "r", calls);
+}
+
+TEST(ReaderStreams, AnyStreamWhoseSizeASeekMeasuresIsRead) {
+    KaveloConfigParser source = parserIdentifiedAs("KAVELO v2.20");
+    const std::string text = distinctFile(source);
+
+    KaveloConfigParser fromMemory;
+    EXPECT_TRUE(readFromMemory(fromMemory, text)); // fmemopen: no descriptor
+    EXPECT_EQ(fromMemory.getCameraValue(37), 1037);
+
+    CookieText seekable{text};
+    KaveloConfigParser fromCookie;
+    EXPECT_EQ(stderrOf([&] { EXPECT_TRUE(fromCookie.parseConfigFile(cookieStream(seekable, true))); }),
+              "");
+    EXPECT_EQ(fromCookie.getCameraValue(63), 1063);
+
+    CookieText unseekable{text};
+    KaveloConfigParser refused;
+    EXPECT_EQ(stderrOf([&] { EXPECT_FALSE(refused.parseConfigFile(cookieStream(unseekable, false))); }),
+              "Problem reading file !!!\n");
+    EXPECT_EQ(refused.getCameraValue(37), 1);
+}
+
+TEST(ReaderReport, NamesWhatTheFileLackedAsWellAsSayingItOnStandardError) {
+    KaveloConfigParser source = parserIdentifiedAs("KAVELO v2.20");
+    const std::string text =
+        withoutLine(withoutLine(distinctFile(source), "LED"), "Customized White Balance 3");
+    ScratchDirectory directory;
+    const std::string path = directory.write("CONFIG.TXT", text);
+
+    KaveloConfigParser config;
+    ReadReport report;
+    const std::string printed = stderrOf([&] { EXPECT_TRUE(config.readConfigFile(path.c_str(), report)); });
+    // Without triple 3's line its green gain is not found after triple 2's,
+    // while triple 2's blue gain still stands after that position.
+    std::bitset<kSettingCount> expected;
+    for (int setting : {kRecordingLight, kCustom3Red, kCustom3Green})
+        expected.set(setting);
+    EXPECT_EQ(report.missing, expected);
+    std::string messages;
+    for (const std::string& message : report.messages)
+        messages += message;
+    EXPECT_EQ(messages, notFound("LED") + notFound("Customized White Balance 3 Red Gain") +
+                            notFound("Green Gain"));
+    EXPECT_EQ(printed, messages);
+
+    ReadReport quiet;
+    quiet.toStandardError = false;
+    KaveloConfigParser again;
+    EXPECT_EQ(stderrOf([&] { EXPECT_TRUE(again.readConfigFile(path.c_str(), quiet)); }), "");
+    EXPECT_EQ(quiet.messages, report.messages);
 }
 
 } // namespace

@@ -55,12 +55,10 @@ TEST(SettingsTable, IndexOutsideTheTableIsIgnored) {
 }
 
 TEST(SettingsTable, ResetRestoresSettingsAndKeepsWhatTheFileIdentified) {
-    ScratchDirectory directory;
-    const std::string path = directory.write(
-        "CONFIG.TXT", "Date time=[2026/01/02-03:04:05];\nLED=[0];\nWhite Balance=[6];\n" +
-                          identificationOnly("KAVELO v2.18", "HW v003"));
     KaveloConfigParser config;
-    stderrOf([&] { ASSERT_TRUE(config.readConfigFile(path.c_str())); });
+    ASSERT_TRUE(readFromMemory(config, "Date time=[2026/01/02-03:04:05];\nLED=[0];\nWhite "
+                                       "Balance=[6];\n" +
+                                           identificationOnly("KAVELO v2.18", "HW v003")));
     config.setCameraValue(29, 40);
     ASSERT_EQ(config.getCameraValue(37), 0);
 

@@ -67,15 +67,23 @@ std::string identificationOnly(const std::string& firmware, const std::string& r
     return "\n{" + firmware + "}\n{" + revision + "}\n";
 }
 
-KaveloConfigParser parserIdentifiedAs(const std::string& firmware, const std::string& revision) {
+bool readFromMemory(KaveloConfigParser& parser, const std::string& text, ReadReport* report) {
     (void)kUtc;
-    ScratchDirectory directory;
-    const std::string path = directory.write("id.txt", identificationOnly(firmware, revision));
+    if (text.empty())
+        throw std::invalid_argument("a memory stream cannot be empty; write an empty file");
+    std::string buffer = text;
+    FILE* stream = fmemopen(buffer.data(), buffer.size(), "r");
+    if (stream == nullptr)
+        throw std::runtime_error("cannot open a memory stream");
+    ReadReport ownReport;
+    ReadReport& read = report != nullptr ? *report : ownReport;
+    read.toStandardError = false;
+    return parser.parseConfigFile(stream, read);
+}
+
+KaveloConfigParser parserIdentifiedAs(const std::string& firmware, const std::string& revision) {
     KaveloConfigParser parser;
-    testing::internal::CaptureStderr(); // the missing-keyword lines are expected here
-    const bool loaded = parser.readConfigFile(path.c_str());
-    testing::internal::GetCapturedStderr();
-    if (!loaded)
+    if (!readFromMemory(parser, identificationOnly(firmware, revision)))
         throw std::runtime_error("identification refused: " + firmware + " / " + revision);
     return parser;
 }

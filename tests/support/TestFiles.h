@@ -2,6 +2,7 @@
 #pragma once
 
 #include "KaveloConfigParser.h"
+#include "ReadReport.h"
 
 #include <ctime>
 #include <string>
@@ -29,6 +30,12 @@ void writeWholeFile(const std::string& path, const std::string& content);
 // The smallest text that a reader accepts: only the two identifier lines.
 std::string identificationOnly(const std::string& firmware = "KAVELO v2.15",
                                const std::string& revision = "HW v003");
+
+// Reads `text` into `parser` from memory, as a file holding it would be read,
+// with what the reader writes on standard error kept out of the test's
+// output. Answers whether the reader took it.
+bool readFromMemory(KaveloConfigParser& parser, const std::string& text,
+                    ReadReport* report = nullptr);
 
 // A parser that has read a file carrying these identifiers, so that its
 // firmware and revision are what a real card would give it.

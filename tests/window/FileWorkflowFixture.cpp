@@ -26,27 +26,10 @@ namespace {
 const char kBaseFirmware[] = "KAVELO FW v2.20";
 const char kBaseRevision[] = "HW v003";
 
-KaveloConfigParser identifiedParser() {
-    QTemporaryDir directory;
-    const QString path = directory.filePath(QStringLiteral("id.txt"));
-    QFile id(path);
-    if (!id.open(QIODevice::WriteOnly))
-        throw std::runtime_error("cannot write a scratch file");
-    id.write(QByteArray("{") + kBaseFirmware + "}\n{" + kBaseRevision + "}\n");
-    id.close();
-    KaveloConfigParser parser;
-    testing::internal::CaptureStderr(); // the missing-keyword lines are expected here
-    const bool loaded = parser.readConfigFile(path.toUtf8().constData());
-    testing::internal::GetCapturedStderr();
-    if (!loaded)
-        throw std::runtime_error("the base identification was refused");
-    return parser;
-}
-
 } // namespace
 
 std::string configText(const ConfigFile& file) {
-    KaveloConfigParser parser = identifiedParser();
+    KaveloConfigParser parser = parserIdentifiedAs(kBaseFirmware, kBaseRevision);
     for (const auto& [index, value] : file.settings)
         parser.setCameraValue(index, value);
     std::string text = configFileText(parser, fixedMoment());

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QAccessible>
 #include <QTest>
 
 #include <cerrno>
@@ -229,6 +230,33 @@ TEST_F(FileWorkflowTest, SaveWritesTheEditedSettingsBackFromTheButtonAndTheMenu)
         EXPECT_EQ(saved.getCameraValue(kLens), c.lens);
         EXPECT_STREQ(saved.getFirmwareString(), "KAVELO FW v2.20");
     }
+}
+
+// An assistive tool changes controls through their accessibility actions and
+// values, not by clicks: what it changes is what the window stores and saves.
+TEST_F(FileWorkflowTest, WhatAnAssistiveToolChangesIsWhatSaveWrites) {
+    const QString path = write("CONFIG.TXT", ConfigFile{{{kLens, 0}, {kExposure, 0}}});
+    openWithPanel(d(), path);
+    QAccessibleInterface* fisheye =
+        QAccessible::queryAccessibleInterface(d().lensTypeOutlet->cellAtRow(0, 2));
+    ASSERT_NE(fisheye, nullptr);
+    ASSERT_NE(fisheye->actionInterface(), nullptr);
+    fisheye->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_EQ(mCF.getCameraValue(kLens), 2);
+
+    QAccessibleInterface* exposure =
+        QAccessible::queryAccessibleInterface(d().exposureSliderOutlet->widget());
+    ASSERT_NE(exposure, nullptr);
+    ASSERT_NE(exposure->valueInterface(), nullptr);
+    exposure->valueInterface()->setCurrentValue(-2);
+    EXPECT_EQ(mCF.getCameraValue(kExposure), -2);
+    EXPECT_EQ(d().exposureLabel->stringValue(), QStringLiteral("-2"));
+
+    clickButton(window.get(), "saveConfigButtonOutlet");
+    KaveloConfigParser saved;
+    ASSERT_TRUE(saved.readConfigFile(path.toUtf8().constData()));
+    EXPECT_EQ(saved.getCameraValue(kLens), 2);
+    EXPECT_EQ(saved.getCameraValue(kExposure), -2);
 }
 
 // Ctrl+S leaves the focus in a gain field: what was typed there is saved too.

@@ -2,6 +2,7 @@
 
 #include "ConfigFileText.h"
 #include "MainWindowForm.h"
+#include "TestFiles.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -100,13 +101,5 @@ void loadFileWithFirmware(const std::string& firmware, int cardFormat) {
     text.insert(text.find(motion),
                 "TF card format filesystem=[" + std::to_string(cardFormat) + "];\n");
     text.replace(text.rfind("{}\n{}"), 5, "{" + firmware + "}\n{HW v003}");
-
-    QTemporaryDir directory;
-    ASSERT_TRUE(directory.isValid());
-    const QString path = directory.filePath(QStringLiteral("CONFIG.TXT"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(text.data(), static_cast<qint64>(text.size()));
-    file.close();
-    ASSERT_TRUE(mCF.readConfigFile(path.toUtf8().constData())) << text;
+    ASSERT_TRUE(readFromMemory(mCF, text)) << text;
 }

@@ -1,38 +1,27 @@
 // Kavelo Manager: edits the configuration file of a Kavelo video camera.
 //   kavelo-manager [FILE]    FILE, when given, is opened once the window is up.
-#include "MainWindowForm.h"
-#include "MyAppDelegate.h"
-#include "OpenFileRequests.h"
+#include "SettingsApplication.h"
 
 #include <QApplication>
-#include <QMainWindow>
-#include <QTimer>
 
 #include <cstdio>
 #include <exception>
+#include <memory>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kavelo Manager"));
     QApplication::setDesktopFileName(QStringLiteral("kavelo-manager"));
 
-    const auto window = loadMainWindow();
-    MyAppDelegate delegate;
+    std::unique_ptr<SettingsApplication> program;
     try {
-        delegate.bindOutlets(window.get());
+        program = std::make_unique<SettingsApplication>();
     } catch (const std::exception& problem) {
         // A form without one of its controls is a broken build, not a user error.
         std::fprintf(stderr, "kavelo-manager: %s\n", problem.what());
         return 1;
     }
-    OpenFileRequests openRequests(delegate);
-    application.installEventFilter(&openRequests);
-    window->show();
-    // Once the event loop runs, the window is up: it shows the settings, then
-    // opens the file that the command line names (QApplication has taken its
-    // own options out of the arguments by now).
-    const QStringList arguments = QApplication::arguments();
-    QTimer::singleShot(0, &delegate,
-                       [&openRequests, arguments] { openRequests.finishLaunching(arguments); });
+    // QApplication has taken its own options out of the arguments by now.
+    program->start(QApplication::arguments());
     return QApplication::exec();
 }

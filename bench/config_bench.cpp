@@ -6,6 +6,7 @@
 // disk that a camera's card would stand for, not a memory file system.
 #include "ConfigFileText.h"
 #include "KaveloConfigParser.h"
+#include "ReadReport.h"
 
 #include <benchmark/benchmark.h>
 
@@ -19,9 +20,6 @@
 #include <unistd.h>
 
 namespace {
-
-constexpr int kDateFormat = 0;
-constexpr int kDateTime = 1;
 
 struct Sample {
     const char* name;
@@ -45,21 +43,16 @@ void writeFile(const std::string& path, const std::string& bytes) {
         die("cannot write " + path);
 }
 
-// The identification can only come from a file: the writer's text with the
-// two identifiers put in its trailer, and the card-format line that the writer
-// leaves out while it knows no firmware, read back.
+// The identification can only come from a file's text: the two identifiers
+// alone, read from memory; the settings then keep their defaults.
 KaveloConfigParser identified(const std::string& firmware, const std::string& revision) {
     KaveloConfigParser config;
-    std::string text = configFileText(config, std::tm{});
-    const std::string emptyTrailer = "\n{}\n{}\n";
-    text.replace(text.size() - emptyTrailer.size(), emptyTrailer.size(),
-                 "\n{" + firmware + "}\n{" + revision + "}\n");
-    text.insert(text.find("Motion Detect="), "TF card format filesystem=[0];\n");
-    const std::string path = gDirectory + "/identify.txt";
-    writeFile(path, text);
-    if (!config.readConfigFile(path.c_str()))
+    std::string text = "{" + firmware + "}\n{" + revision + "}\n";
+    FILE* stream = fmemopen(text.data(), text.size(), "r");
+    ReadReport quiet;
+    quiet.toStandardError = false; // every setting line is missing here
+    if (stream == nullptr || !config.parseConfigFile(stream, quiet))
         die("the identification does not load");
-    std::remove(path.c_str());
     return config;
 }
 

@@ -1,34 +1,24 @@
 #!/usr/bin/env bash
-# Builds the configuration benchmark in Release and runs it. Installs nothing:
-# it needs Google Benchmark (Debian libbenchmark-dev) already in place.
+# Builds the benchmarks in Release and runs them: the configuration file's
+# read, write and round trip beside their C-library floors, then the settings
+# window's start beside a bare Qt window's. Installs nothing: it needs Google
+# Benchmark (Debian libbenchmark-dev) and Qt already in place.
 #
 #   scripts/bench.sh [BENCHMARK OPTIONS...]
 #
 # The sample files go to $KAVELO_BENCH_DIR, by default build-bench/bench-files:
 # put it on a real disk, not on a memory file system, or the writes measure
-# nothing of a card. Options pass to the benchmark, e.g.
+# nothing of a card. Options pass to config_bench, e.g.
 # --benchmark_filter=read.
 set -euo pipefail
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="$root/build-bench"
+. "$root/scripts/build-lock.sh"
 
-# Several builds may share this machine: they take turns.
-locked() {
-  if command -v flock >/dev/null; then
-    flock /tmp/kavelo-build.lock "$@"
-  else
-    "$@"
-  fi
-}
-
-if [ ! -f "$build/CMakeCache.txt" ]; then
-  cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DKAVELO_BUILD_GUI=OFF \
-    -DKAVELO_BUILD_TESTS=OFF -DKAVELO_BUILD_BENCH=ON
-else
-  cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DKAVELO_BUILD_BENCH=ON >/dev/null
-fi
-locked cmake --build "$build" -j2 --target config_bench
+cd "$root"
+cmake --preset bench >/dev/null
+locked cmake --build --preset bench -j2
 
 export KAVELO_BENCH_DIR="${KAVELO_BENCH_DIR:-$build/bench-files}"
 mkdir -p "$KAVELO_BENCH_DIR"
@@ -41,3 +31,6 @@ echo "file system: $(df -PT "$KAVELO_BENCH_DIR" | awk 'NR == 2 { print $2 " on "
 # machine's load falls on all of them alike.
 "$build/bench/config_bench" --benchmark_repetitions=10 --benchmark_enable_random_interleaving=true \
   --benchmark_report_aggregates_only=true "$@"
+
+echo "== start-up to a shown window (offscreen), 30 runs each"
+python3 "$root/bench/measure_startup.py" "$build/bench/startup_window" "$build/bench/startup_bare" 30

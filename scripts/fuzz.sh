@@ -22,20 +22,13 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 build="$root/build-fuzz"
 fuzzer="$build/fuzz/config_reader_fuzzer"
 
-# Several builds may share this machine: they take turns.
-locked() {
-  if command -v flock >/dev/null; then
-    flock /tmp/kavelo-build.lock "$@"
-  else
-    "$@"
-  fi
-}
+. "$root/scripts/build-lock.sh"
 
+cd "$root"
 if [ ! -f "$build/CMakeCache.txt" ]; then
-  CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DKAVELO_BUILD_GUI=OFF \
-    -DKAVELO_BUILD_TESTS=OFF -DKAVELO_BUILD_FUZZ=ON
+  cmake --preset fuzz >/dev/null
 fi
-locked cmake --build "$build" -j2 --target config_reader_fuzzer
+locked cmake --build --preset fuzz -j2
 
 scratch="$(mktemp -d /tmp/kavelo-fuzz-corpus.XXXXXX)"
 # The files each input is written to and saved as: in memory where possible,

@@ -10,7 +10,7 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth x11-apps xdotool imagemagick fonts-dejavu-core
   desktop-file-utils appstream
-  locales
+  locales python3
 )
 
 sudo=""

@@ -5,6 +5,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh
-cmake -S . -B build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKAVELO_BUILD_TESTS=OFF >/dev/null
-cmake --build build/release -j"$(nproc 2>/dev/null || echo 2)" --target kavelo-manager
+cmake --preset release >/dev/null
+cmake --build --preset release -j"$(nproc 2>/dev/null || echo 2)" --target kavelo-manager
 exec build/release/app/kavelo-manager "$@"

@@ -14,7 +14,7 @@ program=$build/app/kavelo-manager
 config_tool=$build/cli/kavelo-config
 
 if [ ! -f "$build/CMakeCache.txt" ]; then
-  cmake -S "$root" -B "$build" -DKAVELO_BUILD_GUI=ON
+  cmake --preset release -S "$root" >/dev/null
 fi
 cmake --build "$build" -j2 --target kavelo-manager kavelo-config
 mkdir -p "$(dirname "$output")"

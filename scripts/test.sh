@@ -13,16 +13,14 @@ bash scripts/install-deps.sh
 jobs=$(nproc 2>/dev/null || echo 2)
 
 echo "== Build and test: everything"
-cmake -S . -B build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKAVELO_BUILD_TESTS=ON >/dev/null
-cmake --build build/release -j"$jobs"
-ctest --test-dir build/release --output-on-failure -j"$jobs"
+cmake --preset release >/dev/null
+cmake --build --preset release -j"$jobs"
+ctest --preset release -j"$jobs"
 
 echo "== Build and test: model and command line under ASan and UBSan"
-cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DKAVELO_BUILD_GUI=OFF \
-  -DKAVELO_BUILD_TESTS=ON -DKAVELO_SANITIZE=address,undefined >/dev/null
-cmake --build build/sanitize -j"$jobs"
-ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
-  ctest --test-dir build/sanitize --output-on-failure -j"$jobs"
+cmake --preset sanitize >/dev/null
+cmake --build --preset sanitize -j"$jobs"
+ctest --preset sanitize -j"$jobs"
 
 echo "== Fuzz the reader"
 bash scripts/fuzz.sh "${KAVELO_FUZZ_SECONDS:-45}"

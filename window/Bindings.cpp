@@ -138,14 +138,3 @@ QWidget* widgetOf(const MyAppDelegate& delegate, const Binding& row) {
         },
         row.outlet);
 }
-
-const Binding* bindingOfWidget(const MyAppDelegate& delegate, const QObject* control) {
-    for (const Binding& row : bindings()) {
-        const bool same = std::visit(
-            [&](auto member) { return static_cast<const QObject*>(delegate.*member) == control; },
-            row.outlet);
-        if (same)
-            return &row;
-    }
-    return nullptr;
-}

@@ -82,8 +82,5 @@ template <class Sender> const Binding* bindingOf(void (D::*action)(Sender*)) {
     return nullptr;
 }
 
-// The row of an outlet of the delegate, or nullptr.
-const Binding* bindingOfWidget(const MyAppDelegate& delegate, const QObject* control);
-
 // The widget that an outlet of the delegate wraps.
 QWidget* widgetOf(const MyAppDelegate& delegate, const Binding& row);

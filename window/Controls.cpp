@@ -164,10 +164,6 @@ void Label::setStringValue(const QString& text) {
         widget_->setText(text);
 }
 
-QString Label::stringValue() const {
-    return widget_ ? widget_->text() : QString();
-}
-
 Button::Button(QPushButton* button) : WidgetWrapper(button) {
     connect(button, &QPushButton::clicked, this, [this] { sendAction(); });
 }

@@ -32,7 +32,6 @@ template <class Widget> class WidgetWrapper : public QObject {
         if (widget_)
             widget_->setEnabled(enabled);
     }
-    bool isEnabled() const { return widget_ && widget_->isEnabled(); }
     void setAction(ControlAction action) { action_ = std::move(action); }
 
   protected:
@@ -64,9 +63,7 @@ class RadioMatrix : public WidgetWrapper<QWidget> {
     long selectedRow() const;    // -1 when no cell is checked
     long selectedColumn() const; // -1 when no cell is checked
 
-    QWidget* container() const { return widget(); }
     QRadioButton* cellAtRow(long row, long column) const; // nullptr when there is none
-    int cellCount() const { return static_cast<int>(cells_.size()); }
 
   private:
     struct Cell {
@@ -117,7 +114,6 @@ class Label : public WidgetWrapper<QLabel> {
   public:
     explicit Label(QLabel* label) : WidgetWrapper(label) {}
     void setStringValue(const QString& text);
-    QString stringValue() const;
 };
 
 class Button : public WidgetWrapper<QPushButton> {

@@ -1,7 +1,7 @@
 #include "Globals.h"
 
-// Constructed by static initialisation, so the window finds the defaults here
-// from its first refresh on.
+// Constructed before main runs, as a global with static storage, so the
+// window finds the defaults here from its first refresh on.
 KaveloConfigParser mCF;
 
 char configFileName[kConfigFileNameSize];

@@ -14,7 +14,7 @@
 TEST_F(WindowTest, EveryRadioGroupWritesExactlyItsSetting) {
     for (const ColumnGroup& row : kColumnGroups) {
         RadioMatrix* group = d().*row.group;
-        for (int column = 0; column < group->cellCount(); ++column) {
+        for (int column = 0; column < cellCount(group); ++column) {
             mCF.setDefaults();
             mCF.setCameraValue(8, 0); // a clip length that loop recording keeps
             mCF.setCameraValue(20, 0);
@@ -85,11 +85,12 @@ TEST_F(WindowTest, SlidersRefreshOnlyTheirOwnLabel) {
             (d().*label)->setStringValue(QStringLiteral("mark"));
         slideTo(d().*c.slider, c.position);
         if (c.label != nullptr) {
-            EXPECT_EQ((d().*c.label)->stringValue(), QString::fromLatin1(c.text));
+            EXPECT_EQ((d().*c.label)->widget()->text(), QString::fromLatin1(c.text));
         }
         for (Label* D::*label : lapseLabels) {
             if (label != c.label) {
-                EXPECT_EQ((d().*label)->stringValue() == QStringLiteral("mark"), !c.lapseLabelsToo);
+                EXPECT_EQ((d().*label)->widget()->text() == QStringLiteral("mark"),
+                          !c.lapseLabelsToo);
             }
         }
     }
@@ -100,12 +101,12 @@ TEST_F(WindowTest, WhiteBalanceSliderOpensTheGainsOfACustomBalance) {
         mCF.setCameraValue(setting, 200 + setting);
     slideTo(d().whiteBalanceSliderOutlet, 0);
     EXPECT_EQ(mCF.getCameraValue(49), 7);
-    EXPECT_TRUE(d().whiteBalanceCustomBlue->isEnabled());
+    EXPECT_TRUE(d().whiteBalanceCustomBlue->widget()->isEnabled());
     EXPECT_EQ(d().whiteBalanceCustomRed->intValue(), 256);
     EXPECT_EQ(d().whiteBalanceCustomBlue->intValue(), 258);
     slideTo(d().whiteBalanceSliderOutlet, 7);
     EXPECT_EQ(mCF.getCameraValue(49), 0);
-    EXPECT_FALSE(d().whiteBalanceCustomRed->isEnabled());
+    EXPECT_FALSE(d().whiteBalanceCustomRed->widget()->isEnabled());
     // The fields keep the last triple shown on the way: Custom 1's.
     EXPECT_EQ(d().whiteBalanceCustomRed->intValue(), 250);
 }
@@ -180,7 +181,7 @@ TEST_F(WindowTest, SetDefaultsRestoresSettingsAndControls) {
                       }()),
               std::set<int>{});
     EXPECT_EQ(d().lensTypeOutlet->selectedColumn(), 0);
-    EXPECT_EQ(d().exposureLabel->stringValue(), QStringLiteral("0"));
+    EXPECT_EQ(d().exposureLabel->widget()->text(), QStringLiteral("0"));
 }
 
 TEST_F(WindowTest, ExitAndQuitEndTheProgram) {

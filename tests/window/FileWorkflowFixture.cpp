@@ -86,10 +86,10 @@ WorkflowState FileWorkflowTest::state() const {
             configFileName,
             mCF.getFirmwareNumber(),
             mCF.getRevisionNumber(),
-            delegate->firstRowLabelOutlet->stringValue(),
-            delegate->secondRowLabelOutlet->stringValue(),
-            delegate->saveConfigButtonOutlet->isEnabled(),
-            delegate->setDefaultsButtonOutlet->isEnabled(),
+            delegate->firstRowLabelOutlet->widget()->text(),
+            delegate->secondRowLabelOutlet->widget()->text(),
+            delegate->saveConfigButtonOutlet->widget()->isEnabled(),
+            delegate->setDefaultsButtonOutlet->widget()->isEnabled(),
             action("actionSave")->isEnabled()};
 }
 
@@ -101,7 +101,7 @@ std::vector<QString> FileWorkflowTest::messages() const {
 }
 
 void FileWorkflowTest::record(const QString& message) {
-    alerts.push_back({message, delegate->firstRowLabelOutlet->stringValue(),
-                      delegate->secondRowLabelOutlet->stringValue(),
-                      delegate->saveConfigButtonOutlet->isEnabled()});
+    alerts.push_back({message, delegate->firstRowLabelOutlet->widget()->text(),
+                      delegate->secondRowLabelOutlet->widget()->text(),
+                      delegate->saveConfigButtonOutlet->widget()->isEnabled()});
 }

@@ -16,7 +16,7 @@ namespace {
 
 void expectCaptions(RadioMatrix* group, const char* const* captions, int count, const char* name) {
     SCOPED_TRACE(name);
-    EXPECT_EQ(group->cellCount(), count);
+    EXPECT_EQ(cellCount(group), count);
     for (int column = 0; column < count; ++column) {
         QRadioButton* cell = group->cellAtRow(0, column);
         ASSERT_NE(cell, nullptr) << "column " << column;
@@ -45,7 +45,7 @@ TEST_F(WindowTest, EveryRadioGroupOffersTheChoicesOfItsSetting) {
 }
 
 TEST_F(WindowTest, AutoRecordGroupHasOneCellPerPairOfSettings) {
-    EXPECT_EQ(d().powerOnAutoRecordOutlet->cellCount(), 4);
+    EXPECT_EQ(cellCount(d().powerOnAutoRecordOutlet), 4);
     for (long row = 0; row <= settingRow(kAutoRecordExternalPower).maximum; ++row) {
         for (long column = 0; column <= settingRow(kAutoRecordPowerButton).maximum; ++column)
             EXPECT_NE(d().powerOnAutoRecordOutlet->cellAtRow(row, column), nullptr);
@@ -81,8 +81,8 @@ TEST_F(WindowTest, ClipLengthCellOutletsAreTheLongClipCells) {
 
 TEST_F(WindowTest, StartsAsAWindowReadyForAFile) {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Kavelo Manager"));
-    EXPECT_FALSE(d().saveConfigButtonOutlet->isEnabled());
-    EXPECT_FALSE(d().setDefaultsButtonOutlet->isEnabled());
+    EXPECT_FALSE(d().saveConfigButtonOutlet->widget()->isEnabled());
+    EXPECT_FALSE(d().setDefaultsButtonOutlet->widget()->isEnabled());
     const QWidget* dropArea = window->findChild<QWidget*>(QStringLiteral("myView"));
     ASSERT_NE(dropArea, nullptr);
     EXPECT_GE(dropArea->width(), 220);

@@ -9,11 +9,11 @@
 #include "SafeFileReplace.h"
 #include "Settings.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QAccessible>
 #include <QTest>
 
 #include <cerrno>
@@ -61,8 +61,8 @@ TEST_F(FileWorkflowTest, ASupportedFileFillsTheWindowBeforeTheSuccessAlert) {
               QStringLiteral("Revision info: HW v003\t Camera time:2026/12/06-09:05:07"));
     EXPECT_TRUE(alerts[0].saveEnabled);
     EXPECT_EQ(configFileName, path.toStdString());
-    EXPECT_TRUE(d().saveConfigButtonOutlet->isEnabled());
-    EXPECT_TRUE(d().setDefaultsButtonOutlet->isEnabled());
+    EXPECT_TRUE(d().saveConfigButtonOutlet->widget()->isEnabled());
+    EXPECT_TRUE(d().setDefaultsButtonOutlet->widget()->isEnabled());
     EXPECT_TRUE(action("actionSave")->isEnabled());
 
     const struct {
@@ -77,11 +77,11 @@ TEST_F(FileWorkflowTest, ASupportedFileFillsTheWindowBeforeTheSuccessAlert) {
     for (const ColumnGroup& row : kColumnGroups)
         EXPECT_EQ((d().*row.group)->selectedColumn(), mCF.getCameraValue(row.setting)) << row.name;
     EXPECT_EQ(d().sharpnessSliderOutlet->integerValue(), sharpest);
-    EXPECT_EQ(d().sharpnessLabel->stringValue(), QString::number(sharpest));
+    EXPECT_EQ(d().sharpnessLabel->widget()->text(), QString::number(sharpest));
     EXPECT_EQ(rules::whiteBalanceFromPosition(
                   static_cast<int>(d().whiteBalanceSliderOutlet->integerValue())),
               5);
-    EXPECT_TRUE(d().whiteBalanceCustomRed->isEnabled());
+    EXPECT_TRUE(d().whiteBalanceCustomRed->widget()->isEnabled());
     EXPECT_EQ(d().whiteBalanceCustomRed->intValue(), 300);
     EXPECT_EQ(d().whiteBalanceCustomGreen->intValue(), 400);
     EXPECT_EQ(d().whiteBalanceCustomBlue->intValue(), 500);
@@ -92,7 +92,7 @@ TEST_F(FileWorkflowTest, IdentificationInTheStatusRowsIsShownAsText) {
     ASSERT_EQ(messages(), std::vector<QString>{kLoadedMessage});
     EXPECT_EQ(d().firstRowLabelOutlet->widget()->textFormat(), Qt::PlainText);
     EXPECT_EQ(d().secondRowLabelOutlet->widget()->textFormat(), Qt::PlainText);
-    EXPECT_EQ(d().firstRowLabelOutlet->stringValue(),
+    EXPECT_EQ(d().firstRowLabelOutlet->widget()->text(),
               QStringLiteral("Firmware info: <b>KAVELO</b> v2.20"));
 }
 
@@ -196,7 +196,8 @@ TEST_F(FileWorkflowTest, AfterARefusedLoadSaveWritesTheFileThatLoadedWithItsIden
     EXPECT_TRUE(d().applicationOpenFile(refused));
     ASSERT_EQ(alerts.size(), 2u);
     EXPECT_TRUE(alerts[1].message.startsWith(QStringLiteral("Firmware v2.26 not supported!")));
-    EXPECT_EQ(d().firstRowLabelOutlet->stringValue(), QStringLiteral("Firmware info: CAM A v2.20"));
+    EXPECT_EQ(d().firstRowLabelOutlet->widget()->text(),
+              QStringLiteral("Firmware info: CAM A v2.20"));
 
     clickButton(window.get(), "saveConfigButtonOutlet");
     EXPECT_EQ(contentsOf(refused), refusedBefore);
@@ -250,7 +251,7 @@ TEST_F(FileWorkflowTest, WhatAnAssistiveToolChangesIsWhatSaveWrites) {
     ASSERT_NE(exposure->valueInterface(), nullptr);
     exposure->valueInterface()->setCurrentValue(-2);
     EXPECT_EQ(mCF.getCameraValue(kExposure), -2);
-    EXPECT_EQ(d().exposureLabel->stringValue(), QStringLiteral("-2"));
+    EXPECT_EQ(d().exposureLabel->widget()->text(), QStringLiteral("-2"));
 
     clickButton(window.get(), "saveConfigButtonOutlet");
     KaveloConfigParser saved;
@@ -293,7 +294,7 @@ TEST_F(FileWorkflowTest, AFailedSaveSaysSoKeepsTheFileAndLetsTheUserTryAgain) {
                               "Configuration file NOT saved! \nProblem during file writing!")});
     EXPECT_EQ(contentsOf(path), before);
     EXPECT_EQ(mCF.getCameraValue(kLens), 1);
-    EXPECT_TRUE(d().saveConfigButtonOutlet->isEnabled());
+    EXPECT_TRUE(d().saveConfigButtonOutlet->widget()->isEnabled());
     EXPECT_TRUE(action("actionSave")->isEnabled());
 
     clickButton(window.get(), "saveConfigButtonOutlet");
@@ -316,7 +317,7 @@ TEST_F(FileWorkflowTest, SetDefaultsChangesTheSettingsButNotTheFile) {
     }());
     EXPECT_EQ(d().lensTypeOutlet->selectedColumn(), 0);
     EXPECT_EQ(contentsOf(path), before);
-    EXPECT_TRUE(d().saveConfigButtonOutlet->isEnabled());
+    EXPECT_TRUE(d().saveConfigButtonOutlet->widget()->isEnabled());
 }
 
 TEST_F(FileWorkflowTest, FileCommandsAnswerTheDesktopsKeys) {

@@ -12,10 +12,10 @@
 TEST_F(WindowTest, EveryGroupShowsItsSettingAndNoCellForAValueWithoutOne) {
     for (const ColumnGroup& row : kColumnGroups) {
         RadioMatrix* group = d().*row.group;
-        for (int value : {0, 1, group->cellCount() - 1, group->cellCount(), -1, INT_MIN}) {
+        for (int value : {0, 1, cellCount(group) - 1, cellCount(group), -1, INT_MIN}) {
             mCF.setCameraValue(row.setting, value);
             d().updateAllControls();
-            const long shown = value >= 0 && value < group->cellCount() ? value : -1;
+            const long shown = value >= 0 && value < cellCount(group) ? value : -1;
             EXPECT_EQ(group->selectedColumn(), shown) << row.name << " at " << value;
             EXPECT_EQ(mCF.getCameraValue(row.setting), value) << row.name;
         }
@@ -68,7 +68,7 @@ TEST_F(WindowTest, LoopRecordingAllowsOnlyShortClips) {
         EXPECT_EQ(mCF.getCameraValue(clip), c.clipAfter);
         EXPECT_TRUE(changed(before, settingsNow()).size() <= 1);
         for (ButtonCell* cell : cells)
-            EXPECT_EQ(cell->isEnabled(), c.longClipsOpen);
+            EXPECT_EQ(cell->widget()->isEnabled(), c.longClipsOpen);
         EXPECT_EQ(group->selectedColumn(), c.clipAfter >= 0 && c.clipAfter <= 4 ? c.clipAfter : -1);
     }
 }
@@ -79,11 +79,11 @@ TEST_F(WindowTest, SwitchingLoopRecordingRefreshesTheClipLengths) {
     click(d().loopRecording1Outlet, 1);
     EXPECT_EQ(mCF.getCameraValue(9), 1);
     EXPECT_EQ(mCF.getCameraValue(8), 1);
-    EXPECT_FALSE(d().videoClipLengthMaxOutlet->isEnabled());
-    EXPECT_TRUE(d().video2ClipLengthMaxOutlet->isEnabled());
+    EXPECT_FALSE(d().videoClipLengthMaxOutlet->widget()->isEnabled());
+    EXPECT_TRUE(d().video2ClipLengthMaxOutlet->widget()->isEnabled());
     EXPECT_EQ(d().videoClipLength1Outlet->selectedColumn(), 1);
     click(d().loopRecording1Outlet, 0);
-    EXPECT_TRUE(d().videoClipLength10Outlet->isEnabled());
+    EXPECT_TRUE(d().videoClipLength10Outlet->widget()->isEnabled());
     EXPECT_EQ(mCF.getCameraValue(8), 1);
 }
 
@@ -93,20 +93,20 @@ TEST_F(WindowTest, MotionDetectionOpensSensitivityAndTimeout) {
         mCF.setCameraValue(48, 2);
         mCF.setCameraValue(47, 3);
         d().updateAllControls();
-        EXPECT_EQ(d().motionSensitivityOutlet->isEnabled(), motion != 0) << motion;
-        EXPECT_EQ(d().motionTimeoutOutlet->isEnabled(), motion != 0) << motion;
+        EXPECT_EQ(d().motionSensitivityOutlet->widget()->isEnabled(), motion != 0) << motion;
+        EXPECT_EQ(d().motionTimeoutOutlet->widget()->isEnabled(), motion != 0) << motion;
         EXPECT_EQ(d().motionSensitivityOutlet->selectedColumn(), 2);
         EXPECT_EQ(d().motionTimeoutOutlet->selectedColumn(), 3);
     }
     click(d().motionDetectOutlet, 1);
-    EXPECT_TRUE(d().motionTimeoutOutlet->isEnabled());
+    EXPECT_TRUE(d().motionTimeoutOutlet->widget()->isEnabled());
     click(d().motionDetectOutlet, 0);
-    EXPECT_FALSE(d().motionSensitivityOutlet->isEnabled());
+    EXPECT_FALSE(d().motionSensitivityOutlet->widget()->isEnabled());
 }
 
 TEST_F(WindowTest, CardFormatNeedsFirmwareThatCanFormat) {
     // Before any file: open, showing the default.
-    EXPECT_TRUE(d().formatFilesystemTypeOutlet->isEnabled());
+    EXPECT_TRUE(d().formatFilesystemTypeOutlet->widget()->isEnabled());
     EXPECT_EQ(d().formatFilesystemTypeOutlet->selectedColumn(), 0);
     const struct {
         const char* firmware;
@@ -120,7 +120,7 @@ TEST_F(WindowTest, CardFormatNeedsFirmwareThatCanFormat) {
     for (const auto& c : cases) {
         loadFileWithFirmware(c.firmware, c.cardFormat);
         d().updateAllControls();
-        EXPECT_EQ(d().formatFilesystemTypeOutlet->isEnabled(), c.open) << c.firmware;
+        EXPECT_EQ(d().formatFilesystemTypeOutlet->widget()->isEnabled(), c.open) << c.firmware;
         EXPECT_EQ(d().formatFilesystemTypeOutlet->selectedColumn(), c.shown) << c.firmware;
     }
 }
@@ -143,7 +143,7 @@ TEST_F(WindowTest, GainFieldsShowTheChosenCustomWhiteBalance) {
         SCOPED_TRACE(c.whiteBalance);
         for (NumberField* field :
              {d().whiteBalanceCustomRed, d().whiteBalanceCustomGreen, d().whiteBalanceCustomBlue})
-            EXPECT_EQ(field->isEnabled(), c.open);
+            EXPECT_EQ(field->widget()->isEnabled(), c.open);
         EXPECT_EQ(d().whiteBalanceCustomRed->intValue(), c.red);
         EXPECT_EQ(d().whiteBalanceCustomGreen->intValue(), c.green);
         EXPECT_EQ(d().whiteBalanceCustomBlue->intValue(), c.blue);
@@ -171,7 +171,7 @@ TEST_F(WindowTest, LabelsShowNumbersAndIntervals) {
         mCF.setDefaults();
         mCF.setCameraValue(c.setting, c.value);
         d().updateAllControls();
-        EXPECT_EQ((d().*c.label)->stringValue(), QString::fromLatin1(c.text))
+        EXPECT_EQ((d().*c.label)->widget()->text(), QString::fromLatin1(c.text))
             << "setting " << c.setting << " at " << c.value;
     }
 }
@@ -188,9 +188,9 @@ TEST_F(WindowTest, EachTimeLapseLabelFollowsOnlyItsOwnSetting) {
         d().updateTimeLapseShootingLabel(which);
         const char* expected[] = {"1s", "2s", "5s"};
         for (int other = 0; other < 3; ++other)
-            EXPECT_EQ(labels[other]->stringValue(), other == which
-                                                        ? QString::fromLatin1(expected[which])
-                                                        : QStringLiteral("unchanged"));
+            EXPECT_EQ(labels[other]->widget()->text(), other == which
+                                                           ? QString::fromLatin1(expected[which])
+                                                           : QStringLiteral("unchanged"));
     }
     d().updateTimeLapseShootingLabel(3); // no such label: nothing happens
 }

@@ -78,6 +78,10 @@ void slideTo(Slider* slider, int position) {
         QTest::keyClick(widget, Qt::Key_Right);
 }
 
+int cellCount(const RadioMatrix* group) {
+    return static_cast<int>(group->widget()->findChildren<QRadioButton*>().size());
+}
+
 Settings settingsNow() {
     Settings now{};
     for (int i = 0; i < kSettingCount; ++i)

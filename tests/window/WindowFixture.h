@@ -86,6 +86,9 @@ class WindowTest : public ::testing::Test {
     bool refreshed() const;
 };
 
+// The number of radio cells of a group.
+int cellCount(const RadioMatrix* group);
+
 // User interaction.
 void click(RadioMatrix* group, long column, long row = 0);
 void type(NumberField* field, const QString& text); // replaces the text, then Return

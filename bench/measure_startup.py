@@ -31,7 +31,7 @@ def main():
         sys.exit(__doc__)
     programs = {"settings window": sys.argv[1], "bare window": sys.argv[2]}
     runs = int(sys.argv[3]) if len(sys.argv) > 3 else 30
-    os.environ["QT_QPA_PLATFORM"] = "offscreen"
+    os.environ.setdefault("QT_QPA_PLATFORM", "offscreen")
     times = {name: [] for name in programs}
     memory = {name: 0 for name in programs}
     for name, program in programs.items():  # one start each to warm the file cache

@@ -119,6 +119,6 @@ Target requireTarget(const std::string& text) {
         }
     }
     if (!nearest.empty())
-        message += "; did you mean '" + nearest + "'?";
-    throw CommandFailure(kExitUsage, message + " 'kavelo-config --help' lists the names");
+        message += " (did you mean '" + nearest + "'?)";
+    throw CommandFailure(kExitUsage, message + "; 'kavelo-config --help' lists the names");
 }

@@ -130,11 +130,24 @@ const BindingTable& bindings() {
     return kTable;
 }
 
+namespace {
+
+template <class Wrapper> QWidget* widgetOfWrapper(const Wrapper* wrapper) {
+    return wrapper != nullptr ? static_cast<QWidget*>(wrapper->widget()) : nullptr;
+}
+
+} // namespace
+
 QWidget* widgetOf(const MyAppDelegate& delegate, const Binding& row) {
     return std::visit(
-        [&delegate](auto member) -> QWidget* {
-            const auto* wrapper = delegate.*member;
-            return wrapper != nullptr ? static_cast<QWidget*>(wrapper->widget()) : nullptr;
+        [&](auto member) -> QWidget* {
+            using Member = decltype(member);
+            if constexpr (std::is_same_v<Member, Unnamed<RadioMatrix>>)
+                return widgetOfWrapper(outletOf<RadioMatrix>(delegate, row));
+            else if constexpr (std::is_same_v<Member, Unnamed<Slider>>)
+                return widgetOfWrapper(outletOf<Slider>(delegate, row));
+            else
+                return widgetOfWrapper(delegate.*member);
         },
         row.outlet);
 }

@@ -9,6 +9,7 @@
 #include "Settings.h"
 
 #include <cstddef>
+#include <type_traits>
 #include <variant>
 
 // How a control shows its setting and what a change of it stores.
@@ -45,8 +46,14 @@ enum class Enable {
 };
 
 using D = MyAppDelegate;
-using Outlet = std::variant<RadioMatrix * D::*, ButtonCell * D::*, Slider * D::*,
-                            NumberField * D::*, Label * D::*, Button * D::*>;
+
+// A control without an outlet of its own: the delegate keeps its wrapper by
+// its row, and it sends no named action, only what its row says.
+template <class Wrapper> struct Unnamed {};
+
+using Outlet =
+    std::variant<RadioMatrix * D::*, ButtonCell * D::*, Slider * D::*, NumberField * D::*,
+                 Label * D::*, Button * D::*, Unnamed<RadioMatrix>, Unnamed<Slider>>;
 using Action = std::variant<std::monostate, void (D::*)(RadioMatrix*), void (D::*)(Slider*),
                             void (D::*)(NumberField*), void (D::*)(Button*)>;
 
@@ -82,5 +89,17 @@ template <class Sender> const Binding* bindingOf(void (D::*action)(Sender*)) {
     return nullptr;
 }
 
-// The widget that an outlet of the delegate wraps.
+// The wrapper of a row's control, named outlet or not; nullptr when the row
+// holds another kind of control.
+template <class Wrapper> Wrapper* outletOf(const MyAppDelegate& delegate, const Binding& row) {
+    if (const auto* member = std::get_if<Wrapper * D::*>(&row.outlet))
+        return delegate.**member;
+    if constexpr (std::is_same_v<Wrapper, RadioMatrix> || std::is_same_v<Wrapper, Slider>) {
+        if (std::holds_alternative<Unnamed<Wrapper>>(row.outlet))
+            return static_cast<Wrapper*>(delegate.unnamedOutlet(row));
+    }
+    return nullptr;
+}
+
+// The widget that a row's control wraps.
 QWidget* widgetOf(const MyAppDelegate& delegate, const Binding& row);

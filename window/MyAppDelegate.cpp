@@ -30,14 +30,24 @@ template <> struct FormWidget<Label> { using type = QLabel; };
 template <> struct FormWidget<Button> { using type = QPushButton; };
 
 // Each wrapper is a child of the delegate and lives as long as it does.
+template <class Wrapper> Wrapper* wrap(D& delegate, QWidget* window, const Binding& row) {
+    auto* wrapper = new Wrapper(findInWindow<typename FormWidget<Wrapper>::type>(window, row.name));
+    wrapper->setParent(&delegate);
+    return wrapper;
+}
+
 void bindOutlet(D& delegate, QWidget* window, const Binding& row) {
     std::visit(
         [&](auto member) {
-            using Wrapper = std::remove_pointer_t<std::decay_t<decltype(delegate.*member)>>;
-            using Widget = typename FormWidget<Wrapper>::type;
-            auto* wrapper = new Wrapper(findInWindow<Widget>(window, row.name));
-            wrapper->setParent(&delegate);
-            delegate.*member = wrapper;
+            using Member = decltype(member);
+            if constexpr (std::is_same_v<Member, Unnamed<RadioMatrix>>)
+                delegate.keepUnnamedOutlet(row, wrap<RadioMatrix>(delegate, window, row));
+            else if constexpr (std::is_same_v<Member, Unnamed<Slider>>)
+                delegate.keepUnnamedOutlet(row, wrap<Slider>(delegate, window, row));
+            else
+                delegate.*member =
+                    wrap<std::remove_pointer_t<std::decay_t<decltype(delegate.*member)>>>(
+                        delegate, window, row);
         },
         row.outlet);
 }
@@ -88,7 +98,7 @@ void nameFromTable(QWidget* window, D& delegate, const Binding& row) {
     const Captions captions = columnCaptions(row);
     if (captions.texts == nullptr)
         return;
-    RadioMatrix* group = delegate.*std::get<RadioMatrix * D::*>(row.outlet);
+    RadioMatrix* group = outletOf<RadioMatrix>(delegate, row);
     for (int column = 0; column < captions.count; ++column) {
         if (QRadioButton* cell = group->cellAtRow(0, column))
             cell->setText(QString::fromUtf8(captions.texts[column]));
@@ -98,6 +108,18 @@ void nameFromTable(QWidget* window, D& delegate, const Binding& row) {
 } // namespace
 
 MyAppDelegate::MyAppDelegate(QObject* parent) : QObject(parent) {}
+
+QObject* MyAppDelegate::unnamedOutlet(const Binding& row) const {
+    for (const auto& [each, wrapper] : unnamedOutlets_) {
+        if (each == &row)
+            return wrapper;
+    }
+    return nullptr;
+}
+
+void MyAppDelegate::keepUnnamedOutlet(const Binding& row, QObject* wrapper) {
+    unnamedOutlets_.emplace_back(&row, wrapper);
+}
 
 void MyAppDelegate::bindOutlets(QWidget* settingsWindow) {
     window = settingsWindow;

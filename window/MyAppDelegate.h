@@ -10,6 +10,8 @@
 #include <QPointer>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 class QAction;
 class QWidget;
@@ -194,6 +196,10 @@ class MyAppDelegate : public QObject {
     Label* contrastLabel = nullptr;
     Label* saturationLabel = nullptr;
 
+    // The wrapper of a control that has no outlet of its own, or nullptr.
+    QObject* unnamedOutlet(const Binding& row) const;
+    void keepUnnamedOutlet(const Binding& row, QObject* wrapper);
+
   private:
     void connectActions();
     void connectCommands();
@@ -206,5 +212,6 @@ class MyAppDelegate : public QObject {
     void show(const Binding& row);
 
     QPointer<QAction> saveAction_;
+    std::vector<std::pair<const Binding*, QObject*>> unnamedOutlets_;
     std::string lastLoadedFileName_; // where Save writes once a later load fails
 };

@@ -48,18 +48,27 @@ rules::Refresh chooseInVideoMode(const Binding& row, long column) {
 template <class Action> struct SenderOf;
 template <class Sender> struct SenderOf<void (D::*)(Sender*)> { using type = Sender; };
 
-// Every control with an action sends it, with itself as the sender.
+// Every control with an action sends it, with itself as the sender; one
+// without an outlet of its own does what its row says.
 void MyAppDelegate::connectActions() {
     for (const Binding& row : bindings()) {
         std::visit(
             [this, &row](auto action) {
                 if constexpr (!std::is_same_v<decltype(action), std::monostate>) {
                     using Sender = typename SenderOf<decltype(action)>::type;
-                    Sender* control = this->*std::get<Sender * D::*>(row.outlet);
+                    Sender* control = outletOf<Sender>(*this, row);
                     control->setAction([this, control, action] { (this->*action)(control); });
                 }
             },
             row.action);
+        if (RadioMatrix* group = std::holds_alternative<Unnamed<RadioMatrix>>(row.outlet)
+                                     ? outletOf<RadioMatrix>(*this, row)
+                                     : nullptr)
+            group->setAction([this, &row, group] { act(&row, group); });
+        if (Slider* slider = std::holds_alternative<Unnamed<Slider>>(row.outlet)
+                                 ? outletOf<Slider>(*this, row)
+                                 : nullptr)
+            slider->setAction([this, &row, slider] { act(&row, slider); });
     }
 }
 
@@ -105,7 +114,7 @@ void MyAppDelegate::act(const Binding* row, NumberField* sender) {
         return;
     const int typed = sender->intValue();
     const int gain = rules::clampGain(typed);
-    NumberField* field = this->*std::get<NumberField * D::*>(row->outlet);
+    NumberField* field = outletOf<NumberField>(*this, *row);
     if (gain != typed || field->stringValue() != QString::number(gain))
         field->setIntValue(gain);
     const int setting = rules::customGainSetting(mCF.getCameraValue(kWhiteBalance),

@@ -45,30 +45,28 @@ void MyAppDelegate::show(const Binding& row) {
     const int shown = row.setting >= 0 ? value(row.setting) : 0;
     switch (row.view) {
     case View::Column:
-        (this->*std::get<RadioMatrix * D::*>(row.outlet))->selectCellAtRow(0, shown);
+        outletOf<RadioMatrix>(*this, row)->selectCellAtRow(0, shown);
         break;
     case View::AutoRecord: // any value but 0 counts as on
         powerOnAutoRecordOutlet->selectCellAtRow(value(kAutoRecordExternalPower) != 0 ? 1 : 0,
                                                  value(kAutoRecordPowerButton) != 0 ? 1 : 0);
         break;
     case View::FrameRate: // code f is column f - 1; code 0 has no cell
-        (this->*std::get<RadioMatrix * D::*>(row.outlet))
-            ->selectCellAtRow(0, static_cast<long>(shown) - 1);
+        outletOf<RadioMatrix>(*this, row)->selectCellAtRow(0, static_cast<long>(shown) - 1);
         break;
     case View::Resolution:
-        (this->*std::get<RadioMatrix * D::*>(row.outlet))
+        outletOf<RadioMatrix>(*this, row)
             ->selectCellAtRow(0, rules::resolutionColumns(shown).resolution);
         break;
     case View::FieldOfView:
-        (this->*std::get<RadioMatrix * D::*>(row.outlet))
+        outletOf<RadioMatrix>(*this, row)
             ->selectCellAtRow(0, rules::resolutionColumns(shown).fieldOfView);
         break;
     case View::Slider:
-        (this->*std::get<Slider * D::*>(row.outlet))->setIntValue(shown);
+        outletOf<Slider>(*this, row)->setIntValue(shown);
         break;
     case View::WhiteBalance:
-        (this->*std::get<Slider * D::*>(row.outlet))
-            ->setIntValue(rules::whiteBalancePosition(shown));
+        outletOf<Slider>(*this, row)->setIntValue(rules::whiteBalancePosition(shown));
         break;
     case View::LongClipCell:
     case View::Gain:
@@ -93,13 +91,13 @@ void MyAppDelegate::updateCustomWhiteBalance() {
     const bool custom = rules::customGainSetting(whiteBalance, rules::Colour::Red) >= 0;
     for (const Binding& row : bindings()) {
         if (row.view == View::Gain)
-            (this->*std::get<NumberField * D::*>(row.outlet))->setEnabled(custom);
+            outletOf<NumberField>(*this, row)->setEnabled(custom);
     }
     if (!custom)
         return;
     for (const Binding& row : bindings()) {
         if (row.view == View::Gain)
-            (this->*std::get<NumberField * D::*>(row.outlet))
+            outletOf<NumberField>(*this, row)
                 ->setIntValue(value(rules::customGainSetting(
                     whiteBalance, static_cast<rules::Colour>(row.setting))));
     }
@@ -108,7 +106,7 @@ void MyAppDelegate::updateCustomWhiteBalance() {
 void MyAppDelegate::updateLabels() {
     for (const Binding& row : bindings()) {
         if (row.view == View::NumberLabel)
-            (this->*std::get<Label * D::*>(row.outlet))
+            outletOf<Label>(*this, row)
                 ->setStringValue(QString::asprintf("%i", value(row.setting)));
     }
     for (int which = 0; which < 3; ++which)
@@ -121,7 +119,7 @@ void MyAppDelegate::updateTimeLapseShootingLabel(int which) {
     const int setting = kTimeLapseLabelSettings[which];
     for (const Binding& row : bindings()) {
         if (row.view == View::LapseLabel && row.setting == setting)
-            (this->*std::get<Label * D::*>(row.outlet))
+            outletOf<Label>(*this, row)
                 ->setStringValue(QString::fromUtf8(rules::timeLapseText(value(setting))));
     }
 }

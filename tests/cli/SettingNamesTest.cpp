@@ -72,7 +72,7 @@ TEST(SettingNames, UnknownAndSharedNamesSayWhatToType) {
         const char* typed;
         const char* says;
     } cases[] = {
-        {"lense", "unknown setting 'lense'; did you mean 'lens'?"},
+        {"lense", "unknown setting 'lense' (did you mean 'lens'?);"},
         {"video1.framerate", "did you mean 'video1.frame-rate'?"},
         {"recordin-light", "did you mean 'recording-light'?"},
         {"Resolution", "name video1.resolution or video2.resolution"},

@@ -1,4 +1,5 @@
 // A save never leaves a half-written or wrongly replaced file on the card.
+#include "ConfigFileText.h"
 #include "KaveloConfigParser.h"
 #include "SafeFileReplace.h"
 #include "TestFiles.h"
@@ -60,9 +61,14 @@ const FileReplaceCalls kFaultyCalls = {faultyWrite, faultyFsync, faultyClose, fa
 
 class SafeSave : public testing::Test {
   protected:
-    void SetUp() override { setFileReplaceCallsForTesting(&kFaultyCalls); }
+    // A fixed clock: saves compared with each other must not straddle a second.
+    void SetUp() override {
+        setFileReplaceCallsForTesting(&kFaultyCalls);
+        setClockForTesting(fixedClock);
+    }
     void TearDown() override {
         setFileReplaceCallsForTesting(nullptr);
+        setClockForTesting(nullptr);
         gFault = Fault::None;
         gInterruptedOnce = false;
     }

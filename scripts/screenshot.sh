@@ -28,7 +28,7 @@ sample=$scratch/CONFIG.TXT
 printf '{KAVELO FW v2.20}\n{HW v003}\n' >"$sample"
 "$config_tool" set "$sample" video1.frame-rate=60fps video1.loop-recording=on \
   video1.time-stamp=on video2.resolution=1920x1080-wide video2.frame-rate=25fps \
-  lens=wide-angle led=off motion.detect=on wb.mode=custom-1 >/dev/null 2>&1
+  lens=wide-angle recording-light=off motion.detection=on white-balance=custom-1 >/dev/null 2>&1
 
 # Inside the virtual screen: start the program with the file, as a desktop's
 # "Open with" does; close the success alert that the load shows (Return

@@ -3,6 +3,7 @@
 #include "MainWindowForm.h"
 #include "MyAppDelegate.h"
 #include "OpenFileRequests.h"
+#include "Version.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -14,7 +15,8 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kavelo Manager"));
-    QApplication::setDesktopFileName(QStringLiteral("kavelo-manager"));
+    QApplication::setApplicationVersion(QStringLiteral(KAVELO_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("io.kavelo.Manager"));
 
     const auto window = loadMainWindow();
     MyAppDelegate delegate;

@@ -1,6 +1,7 @@
 // Kavelo Manager: edits the configuration file of a Kavelo video camera.
 //   kavelo-manager [FILE]    FILE, when given, is opened once the window is up.
 #include "SettingsApplication.h"
+#include "Version.h"
 
 #include <QApplication>
 
@@ -11,7 +12,8 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kavelo Manager"));
-    QApplication::setDesktopFileName(QStringLiteral("kavelo-manager"));
+    QApplication::setApplicationVersion(QStringLiteral(KAVELO_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("io.kavelo.Manager"));
 
     std::unique_ptr<SettingsApplication> program;
     try {

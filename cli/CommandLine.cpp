@@ -99,3 +99,10 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
         usageError("usage: kavelo-config " + std::string(shape->usage));
     return line;
 }
+
+std::vector<std::string> commandUsages() {
+    std::vector<std::string> usages;
+    for (const CommandShape& shape : kCommands)
+        usages.emplace_back(shape.usage);
+    return usages;
+}

@@ -33,7 +33,7 @@ Commands:
   --help, -h             this text
   --version, -V          the program's version
 
-Options:
+Command options:
   --json                 show: print JSON
   --raw                  set: store each value as given: no check that the
                          window offers it, no clamping, none of the rules below
@@ -49,27 +49,31 @@ Names and values:
   and "1280x720-Wide" are the same).
 
 How set changes settings, as the window does:
-  - The assignments apply in order; if one is refused nothing is saved. A
-    change that a rule makes to another setting is told in a note on
-    standard error.
-  - video1.resolution=1280x720 chooses the resolution and keeps the field of
-    view; video1.field-of-view=wide or =narrow chooses the field of view; a
-    code 0 to 5 or a name such as "1280x720 wide" chooses both. video1.frame-rate takes
-    60fps, 50fps, 30fps, 25fps, 60, 50, 30, 25 or the code 1 to 4. The same
-    goes for video2.
-  - 1920x1080 (wide or narrow) and 1280x720 narrow record at 30 or 25 fps
-    only: choosing 60 or 50 fps there moves the resolution to 1280x720 wide,
-    and choosing one of them, or narrowing 1280x720, raises 60 or 50 fps to
-    30 fps.
-  - While a video mode records in a loop, its clip length is at most 1
-    (5 min); a longer one is lowered after each change.
-  - Gains (wb.custom1.red-gain ... wb.custom3.blue-gain) go into the named
-    triple and are kept within 100 to 999.
-  - Settings no control of the window sets need --raw; card.format is refused
-    for firmware 2.17 and older, which keeps no such setting.
-  - Every save sets the camera's clock to this computer's time (in the date
-    order of date.format) unless --keep-clock or date.camera-clock=off is
-    given.
+  The assignments apply in order; if one is refused nothing is saved. A
+  change that a rule makes to another setting is told in a note on standard
+  error.
+
+  video1.resolution=1280x720 chooses the resolution and keeps the field of
+  view; video1.field-of-view=wide or =narrow chooses the field of view; a code
+  0 to 5 or a name such as "1280x720 wide" chooses both. video1.frame-rate
+  takes 60fps, 50fps, 30fps, 25fps, 60, 50, 30, 25 or the code 1 to 4. The
+  same goes for video2.
+
+  1920x1080 (wide or narrow) and 1280x720 narrow record at 30 or 25 fps only:
+  choosing 60 or 50 fps there moves the resolution to 1280x720 wide, and
+  choosing one of them, or narrowing 1280x720, raises 60 or 50 fps to 30 fps.
+
+  While a video mode records in a loop, its clip length is at most 1 (5 min);
+  a longer one is lowered after each change.
+
+  Gains (wb.custom1.red-gain ... wb.custom3.blue-gain) go into the named
+  triple and are kept within 100 to 999.
+
+  Settings no control of the window sets need --raw; card.format is refused
+  for firmware 2.17 and older, which keeps no such setting.
+
+  Every save sets the camera's clock to this computer's time (in the date
+  order of date.format) unless --keep-clock or date.camera-clock=off is given.
 
 Exit status:
   0  success

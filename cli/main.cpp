@@ -3,15 +3,12 @@
 #include "Commands.h"
 #include "ExitCodes.h"
 #include "HelpText.h"
+#include "Version.h"
 
 #include <cstdio>
 #include <exception>
 #include <string>
 #include <vector>
-
-#ifndef KAVELO_VERSION
-#define KAVELO_VERSION "unknown"
-#endif
 
 namespace {
 
@@ -31,7 +28,8 @@ int run(const std::vector<std::string>& arguments) {
         return kExitSuccess;
     }
     if (line.version) {
-        std::puts("kavelo-config " KAVELO_VERSION);
+        std::fputs("kavelo-config " KAVELO_VERSION "\n" KAVELO_COPYRIGHT "\n" KAVELO_LICENSE_NOTICE,
+                   stdout);
         return kExitSuccess;
     }
     for (const CommandEntry& entry : kCommands) {

@@ -2,6 +2,7 @@
 // size limit, identification, every keyword search) and checks that what the
 // writer makes of a loaded file reads back to the same settings and
 // identification.
+#include "CameraRules.h"
 #include "ConfigFileText.h"
 #include "KaveloConfigParser.h"
 
@@ -17,10 +18,6 @@
 #include <unistd.h>
 
 namespace {
-
-constexpr int kDateTime = 1;
-constexpr int kCardFormat = 45;
-constexpr int kCardFormatFromFirmware = 218;
 
 std::string gDirectory;
 std::string gInputPath;
@@ -172,7 +169,7 @@ void checkRoundTrip(const KaveloConfigParser& loaded) {
         fail("revision number", reread.getRevisionNumber());
     if (expectedCameraTime(text, beforeReread) != reread.getCameraTime())
         fail("camera time");
-    const bool cardFormatWritten = loaded.getFirmwareNumber() >= kCardFormatFromFirmware;
+    const bool cardFormatWritten = rules::firmwareWrites(kCardFormat, loaded.getFirmwareNumber());
     for (int index = 0; index < kSettingCount; ++index) {
         if (index == kCardFormat && !cardFormatWritten)
             continue;

@@ -17,9 +17,6 @@
 
 namespace {
 
-constexpr int kDateFormat = 0;
-constexpr int kDateTime = 1;
-
 std::string gScratch;
 
 // 6 December 2026, 22:30:05: a fixed moment keeps the corpus reproducible.

@@ -10,6 +10,7 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth x11-apps xdotool imagemagick fonts-dejavu-core
   desktop-file-utils appstream
+  help2man dpkg-dev lintian man-db bash-completion gzip
   locales python3
 )
 

@@ -4,7 +4,9 @@
 #      the window headless on Qt's offscreen platform;
 #   2. the model's and the command-line program's tests again under
 #      AddressSanitizer and UndefinedBehaviorSanitizer;
-#   3. the reader's fuzzer: its seed corpus replayed, then a bounded run.
+#   3. the reader's fuzzer: its seed corpus replayed, then a bounded run;
+#   4. the Debian package: built, checked by lintian, installed with apt on
+#      this machine (root or sudo), tried, removed and purged without a trace.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -24,5 +26,9 @@ ctest --preset sanitize -j"$jobs"
 
 echo "== Fuzz the reader"
 bash scripts/fuzz.sh "${KAVELO_FUZZ_SECONDS:-45}"
+
+echo "== Debian package: build, lintian, install, use, remove"
+bash scripts/package.sh build
+bash tests/package/check-package.sh build/kavelo-manager_*.deb
 
 echo "== All tests passed"

@@ -17,7 +17,7 @@ trap 'rm -rf "$prefix"' EXIT
 
 status=0
 for file in \
-    share/applications/kavelo-manager.desktop \
+    share/applications/io.kavelo.Manager.desktop \
     share/icons/hicolor/scalable/apps/kavelo-manager.svg \
     share/metainfo/io.kavelo.Manager.metainfo.xml; do
     if [ ! -f "$prefix/$file" ]; then

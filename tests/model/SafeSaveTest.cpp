@@ -4,6 +4,7 @@
 #include "TestFiles.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -49,12 +50,12 @@ int faultyClose(int fd) {
     }
     return result;
 }
-int faultyRename(const char* from, const char* to) {
+int faultyRename(int fromDirectory, const char* from, int toDirectory, const char* to) {
     if (gFault == Fault::Rename) {
         errno = EXDEV;
         return -1;
     }
-    return ::rename(from, to);
+    return ::renameat(fromDirectory, from, toDirectory, to);
 }
 const FileReplaceCalls kFaultyCalls = {faultyWrite, faultyFsync, faultyClose, faultyRename};
 

@@ -66,6 +66,28 @@ bool valueOf(const SearchKey& key, const char* text, long length, int* destinati
     return true;
 }
 
+// How often a file that changes while it is read is read again.
+constexpr int kReadAttempts = 5;
+
+bool sameTime(const timespec& a, const timespec& b) {
+    return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+}
+
+// Whether the file is as it was measured before it was read: a program that
+// rewrites it in place meanwhile changes its size or its times.
+bool heldStill(int descriptor, const struct stat& before) {
+    struct stat after;
+    if (fstat(descriptor, &after) != 0)
+        return false;
+#if defined(__APPLE__)
+    return after.st_size == before.st_size && sameTime(after.st_mtimespec, before.st_mtimespec) &&
+           sameTime(after.st_ctimespec, before.st_ctimespec);
+#else
+    return after.st_size == before.st_size && sameTime(after.st_mtim, before.st_mtim) &&
+           sameTime(after.st_ctim, before.st_ctim);
+#endif
+}
+
 } // namespace
 
 int KaveloConfigParser::searchKeywordOffset(const char* keyword, const char* text,
@@ -135,37 +157,52 @@ bool KaveloConfigParser::parseConfigFile(FILE* stream) {
     const int descriptor = fileno(stream);
     struct stat status;
     long size = -1;
-    if (descriptor >= 0 && fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode) &&
-        status.st_size <= LONG_MAX)
-        size = static_cast<long>(status.st_size);
-    if (size < 0) {
-        std::fputs("Problem reading file !!!\n", stderr);
-        std::fclose(stream);
-        return false;
-    }
-    if (size > kMaxFileSize) {
-        std::fclose(stream);
-        return false;
-    }
-    // Exactly the file's size, so that no scan can read past the text unseen.
-    char* buffer = static_cast<char*>(std::malloc(size > 0 ? static_cast<std::size_t>(size) : 1));
-    if (buffer == nullptr) {
-        std::fputs("Problem allocating memory buffer !!!\n", stderr);
-        std::fclose(stream);
-        return false;
-    }
-    // From the start of the file, wherever the stream stands, straight into
-    // the buffer: one system call for the whole file where the stream would
-    // add a seek and a copy.
+    char* buffer = nullptr;
     long got = 0;
-    while (got < size) {
-        const ssize_t n =
-            pread(descriptor, buffer + got, static_cast<std::size_t>(size - got), got);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
+    for (int attempt = 1;; ++attempt) {
+        size = -1;
+        if (descriptor >= 0 && fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode) &&
+            status.st_size <= LONG_MAX)
+            size = static_cast<long>(status.st_size);
+        if (size < 0) {
+            std::fputs("Problem reading file !!!\n", stderr);
+            std::fclose(stream);
+            return false;
+        }
+        if (size > kMaxFileSize) {
+            std::fclose(stream);
+            return false;
+        }
+        // Exactly the file's size, so that no scan can read past the text unseen.
+        buffer = static_cast<char*>(std::malloc(size > 0 ? static_cast<std::size_t>(size) : 1));
+        if (buffer == nullptr) {
+            std::fputs("Problem allocating memory buffer !!!\n", stderr);
+            std::fclose(stream);
+            return false;
+        }
+        // From the start of the file, wherever the stream stands, straight into
+        // the buffer: one system call for the whole file where the stream would
+        // add a seek and a copy.
+        got = 0;
+        while (got < size) {
+            const ssize_t n =
+                pread(descriptor, buffer + got, static_cast<std::size_t>(size - got), got);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                break;
+            got += static_cast<long>(n);
+        }
+        // A file that changed as it was read may hold half of each text: it
+        // is read again, and refused if it never holds still.
+        if (got != size || descriptor < 0 || heldStill(descriptor, status))
             break;
-        got += static_cast<long>(n);
+        std::free(buffer);
+        buffer = nullptr;
+        if (attempt == kReadAttempts) {
+            got = -1;
+            break;
+        }
     }
     std::fclose(stream);
     if (got != size) {

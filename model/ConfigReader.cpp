@@ -73,11 +73,39 @@ bool sameTime(const timespec& a, const timespec& b) {
     return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
 }
 
-// Whether the file is as it was measured before it was read: a program that
-// rewrites it in place meanwhile changes its size or its times.
-bool heldStill(int descriptor, const struct stat& before) {
+// Reads `size` bytes from the start of the file; answers how many it got.
+long readAt(int descriptor, char* buffer, long size) {
+    long got = 0;
+    while (got < size) {
+        const ssize_t n =
+            pread(descriptor, buffer + got, static_cast<std::size_t>(size - got), got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        got += static_cast<long>(n);
+    }
+    return got;
+}
+
+// Whether `text`, read from the file after `before` was measured, is the
+// whole file as it stands: a program that rewrites it in place meanwhile
+// changes its size or its times, or the bytes of a second read. A write
+// stamps the file before it copies its bytes, so a read inside one write
+// sees no new times; the second read therefore waits for a write still
+// under way, which holds the file's lock that a seek for data takes on
+// Linux (ext4, tmpfs, btrfs; elsewhere the seek is only a seek).
+bool heldStill(int descriptor, const struct stat& before, const char* text, long size) {
+    char again[kMaxFileSize > 0 ? kMaxFileSize : 1];
     struct stat after;
-    if (fstat(descriptor, &after) != 0)
+#if defined(SEEK_DATA)
+    if (lseek(descriptor, 0, SEEK_DATA) < 0) {
+        // an empty file, or no such seek here: the check goes on without it
+    }
+#endif
+    if (readAt(descriptor, again, size) != size ||
+        std::memcmp(again, text, static_cast<std::size_t>(size)) != 0 ||
+        fstat(descriptor, &after) != 0)
         return false;
 #if defined(__APPLE__)
     return after.st_size == before.st_size && sameTime(after.st_mtimespec, before.st_mtimespec) &&
@@ -183,19 +211,10 @@ bool KaveloConfigParser::parseConfigFile(FILE* stream) {
         // From the start of the file, wherever the stream stands, straight into
         // the buffer: one system call for the whole file where the stream would
         // add a seek and a copy.
-        got = 0;
-        while (got < size) {
-            const ssize_t n =
-                pread(descriptor, buffer + got, static_cast<std::size_t>(size - got), got);
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n <= 0)
-                break;
-            got += static_cast<long>(n);
-        }
+        got = readAt(descriptor, buffer, size);
         // A file that changed as it was read may hold half of each text: it
         // is read again, and refused if it never holds still.
-        if (got != size || descriptor < 0 || heldStill(descriptor, status))
+        if (descriptor < 0 || (got == size && heldStill(descriptor, status, buffer, size)))
             break;
         std::free(buffer);
         buffer = nullptr;

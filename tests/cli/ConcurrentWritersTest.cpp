@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr int kUpdates = 40;
+constexpr int kUpdates = 25;
 
 // In a child: sets `setting` to 1, 2, ... kUpdates with `command`, and before
 // each update checks that its previous one is still in the file. Answers how

@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr int kKills = 200;
+constexpr int kKills = 120;
 
 struct KillFigures {
     int kills = 0;

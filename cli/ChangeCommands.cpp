@@ -3,6 +3,7 @@
 #include "Commands.h"
 #include "ConfigFile.h"
 #include "ExitCodes.h"
+#include "FileLock.h"
 #include "KaveloConfigParser.h"
 #include "SettingChanges.h"
 
@@ -21,6 +22,7 @@ int runSet(const CommandLine& line) {
     for (std::size_t i = 1; i < line.operands.size(); ++i)
         assignments.push_back(parseAssignment(line.operands[i]));
 
+    const FileLock lock(path); // from the read to the save
     KaveloConfigParser config;
     load(path, config);
     std::vector<std::string> notes;
@@ -38,6 +40,7 @@ int runSet(const CommandLine& line) {
 
 int runSyncClock(const CommandLine& line) {
     const std::string& path = line.operands[0];
+    const FileLock lock(path); // from the read to the save
     KaveloConfigParser config;
     load(path, config);
     // Without a date line the save would set no clock while reporting success.
@@ -57,6 +60,7 @@ int runSyncClock(const CommandLine& line) {
 int runCopy(const CommandLine& line) {
     const std::string& sourcePath = line.operands[0];
     const std::string& targetPath = line.operands[1];
+    const FileLock lock(targetPath); // from the read to the save
     KaveloConfigParser target;
     load(targetPath, target);
     // Read over a copy of the target, so that a setting the source file lacks

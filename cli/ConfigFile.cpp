@@ -92,7 +92,11 @@ void save(const std::string& path, KaveloConfigParser& config, bool keepClock,
                         " has no date line, so the camera's clock is not set");
     if (!config.writeConfigFile(path.c_str())) {
         std::fputc('\n', stderr); // ends the writer's own message, which has no line end
-        throw CommandFailure(
-            kExitNotSaved, path + ": Configuration file NOT saved! \nProblem during file writing!");
+        // The window's alert, and the system's reason after it.
+        std::string message =
+            path + ": Configuration file NOT saved! \nProblem during file writing!";
+        if (config.lastWriteError() != 0)
+            message += std::string(": ") + std::strerror(config.lastWriteError());
+        throw CommandFailure(kExitNotSaved, message);
     }
 }

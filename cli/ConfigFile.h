@@ -24,7 +24,8 @@ void load(const std::string& path, KaveloConfigParser& config);
 // Saves as the window saves: the date line carries this computer's time while
 // setting 1 ("Date time") is on; `keepClock` turns it off first, so that the
 // placeholder date line leaves the camera's clock alone. Throws a not-saved
-// CommandFailure when the save fails; the file is then as it was.
+// CommandFailure, which ends in the system's reason, when the save fails; the
+// file is then as it was.
 void save(const std::string& path, KaveloConfigParser& config, bool keepClock,
           std::vector<std::string>& notes);
 

@@ -6,10 +6,12 @@
 #include "ReadReport.h"
 #include "TextScan.h"
 
+#include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -58,6 +60,70 @@ long measuredSize(FILE* stream) {
     if (size < 0 || std::fseek(stream, 0, SEEK_SET) != 0)
         return -1;
     return size;
+}
+
+// Reads the whole stream from its start into a buffer of `size` bytes;
+// answers how many it got.
+long readWhole(FILE* stream, char* buffer, long size) {
+    long got = 0;
+    while (got < size) {
+        const std::size_t n =
+            std::fread(buffer + got, 1, static_cast<std::size_t>(size - got), stream);
+        if (n == 0)
+            break; // the end, or an error: either way the read is short
+        got += static_cast<long>(n);
+    }
+    return got;
+}
+
+// How often a file that changes while it is read is read again.
+constexpr int kReadAttempts = 5;
+
+bool sameTime(const timespec& a, const timespec& b) {
+    return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+}
+
+// Reads `size` bytes from the start of the file; answers how many it got.
+long readAt(int descriptor, char* buffer, long size) {
+    long got = 0;
+    while (got < size) {
+        const ssize_t n =
+            pread(descriptor, buffer + got, static_cast<std::size_t>(size - got), got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        got += static_cast<long>(n);
+    }
+    return got;
+}
+
+// Whether `text`, read from the file after `before` was measured, is the
+// whole file as it stands: a program that rewrites it in place meanwhile
+// changes its size or its times, or the bytes of a second read. A write
+// stamps the file before it copies its bytes, so a read inside one write
+// sees no new times; the second read therefore waits for a write still
+// under way, which holds the file's lock that a seek for data takes on
+// Linux (ext4, tmpfs, btrfs; elsewhere the seek is only a seek).
+bool heldStill(int descriptor, const struct stat& before, const char* text, long size) {
+    char again[kMaxFileSize > 0 ? kMaxFileSize : 1];
+    struct stat after;
+#if defined(SEEK_DATA)
+    if (lseek(descriptor, 0, SEEK_DATA) < 0) {
+        // an empty file, or no such seek here: the check goes on without it
+    }
+#endif
+    if (readAt(descriptor, again, size) != size ||
+        std::memcmp(again, text, static_cast<std::size_t>(size)) != 0 ||
+        fstat(descriptor, &after) != 0)
+        return false;
+#if defined(__APPLE__)
+    return after.st_size == before.st_size && sameTime(after.st_mtimespec, before.st_mtimespec) &&
+           sameTime(after.st_ctimespec, before.st_ctimespec);
+#else
+    return after.st_size == before.st_size && sameTime(after.st_mtim, before.st_mtim) &&
+           sameTime(after.st_ctim, before.st_ctim);
+#endif
 }
 
 } // namespace
@@ -134,30 +200,43 @@ bool KaveloConfigParser::parseConfigFile(FILE* stream) {
 }
 
 bool KaveloConfigParser::parseConfigFile(FILE* stream, ReadReport& report) {
-    const long size = measuredSize(stream);
-    if (size < 0) {
-        report.add("Problem reading file !!!\n");
-        std::fclose(stream);
-        return false;
-    }
-    if (size > kMaxFileSize) {
-        std::fclose(stream);
-        return false;
-    }
-    // Exactly the file's size, so that no scan can read past the text unseen.
-    char* buffer = static_cast<char*>(std::malloc(size > 0 ? static_cast<std::size_t>(size) : 1));
-    if (buffer == nullptr) {
-        report.add("Problem allocating memory buffer !!!\n");
-        std::fclose(stream);
-        return false;
-    }
+    const int descriptor = fileno(stream);
+    long size = -1;
+    char* buffer = nullptr;
     long got = 0;
-    while (got < size) {
-        const std::size_t n =
-            std::fread(buffer + got, 1, static_cast<std::size_t>(size - got), stream);
-        if (n == 0)
-            break; // the end, or an error: either way the read is short
-        got += static_cast<long>(n);
+    for (int attempt = 1;; ++attempt) {
+        struct stat before;
+        if (descriptor >= 0 && fstat(descriptor, &before) != 0)
+            before.st_size = -1; // no size to compare: the file is refused below
+        size = descriptor >= 0 && before.st_size < 0 ? -1 : measuredSize(stream);
+        if (size < 0) {
+            report.add("Problem reading file !!!\n");
+            std::fclose(stream);
+            return false;
+        }
+        if (size > kMaxFileSize) {
+            std::fclose(stream);
+            return false;
+        }
+        // Exactly the file's size, so that no scan can read past the text unseen.
+        buffer = static_cast<char*>(std::malloc(size > 0 ? static_cast<std::size_t>(size) : 1));
+        if (buffer == nullptr) {
+            report.add("Problem allocating memory buffer !!!\n");
+            std::fclose(stream);
+            return false;
+        }
+        got = readWhole(stream, buffer, size);
+        // A file that changed as it was read may hold half of each text: it
+        // is read again, and refused if it never holds still. A stream without
+        // a descriptor (in memory) cannot change under the read.
+        if (descriptor < 0 || (got == size && heldStill(descriptor, before, buffer, size)))
+            break;
+        std::free(buffer);
+        buffer = nullptr;
+        if (attempt == kReadAttempts) {
+            got = -1;
+            break;
+        }
     }
     std::fclose(stream);
     if (got != size) {

@@ -63,8 +63,10 @@ class KaveloConfigParser {
                             long occurrence) const;
 
     // Writing: replaces the file at `path` whole, or leaves it untouched and
-    // answers false.
+    // answers false. `lastWriteError` is the system's reason (an errno value)
+    // why the last write failed, 0 after a write that succeeded.
     bool writeConfigFile(const char* path) const;
+    int lastWriteError() const { return writeError; }
 
   private:
     bool parseText(const char* text, long length, ReadReport& report);
@@ -77,4 +79,5 @@ class KaveloConfigParser {
     int firmwareNumber;
     int revisionNumber;
     int cameraValues[kSettingCount];
+    mutable int writeError = 0; // a record of the last write, not a setting
 };

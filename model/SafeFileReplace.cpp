@@ -1,115 +1,144 @@
 #include "SafeFileReplace.h"
 
+#include "FileAttributes.h"
+#include "FileDescriptor.h"
+#include "FileSizeSignal.h"
+#include "InPlaceRewrite.h"
+#include "SaveSystemCalls.h"
+#include "SaveTarget.h"
+#include "SaveTemporary.h"
+
 #include <cerrno>
-#include <climits>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <fcntl.h>
-#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
-const FileReplaceCalls kSystemCalls = {::write, ::fsync, ::close, ::rename};
+const FileReplaceCalls kSystemCalls = {::write, ::fsync, ::close, ::renameat};
 const FileReplaceCalls* gCalls = &kSystemCalls;
 
-bool writeAll(int fd, const char* data, std::size_t size) {
+// Makes a rename or a removal in the directory durable; a directory that
+// cannot be flushed (some file systems refuse) holds the change all the same.
+void flushDirectory(int directory) {
+    if (fsync(directory) != 0) {
+        // nothing more to do
+    }
+}
+
+// Opens the existing target for reading its attributes and for writing it
+// in place, and checks that it is still the file that was found.
+FileDescriptor openTarget(const SaveTarget& target, int* error) {
+    const int flags = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+    FileDescriptor file(openat(target.directory.get(), target.name.c_str(), O_RDWR | flags));
+    if (!file.valid() && errno == EACCES)
+        file.reset(openat(target.directory.get(), target.name.c_str(), O_WRONLY | flags));
+    struct stat status;
+    if (!file.valid() || fstat(file.get(), &status) != 0) {
+        *error = errno;
+        return FileDescriptor();
+    }
+    if (status.st_dev != target.status.st_dev || status.st_ino != target.status.st_ino) {
+        *error = EAGAIN; // replaced by another program meanwhile
+        return FileDescriptor();
+    }
+    if (fcntl(file.get(), F_SETFL, fcntl(file.get(), F_GETFL) & ~O_NONBLOCK) != 0) {
+        // a regular file does not block either way
+    }
+    return file;
+}
+
+int rewriteAndClose(FileDescriptor file, const char* data, std::size_t size) {
+    int error = rewriteInPlace(file.get(), data, size);
+    if (gCalls->close(file.release()) != 0 && error == 0)
+        error = errno;
+    return error;
+}
+
+int replace(const char* path, const char* data, std::size_t size) {
+    if (path == nullptr || *path == '\0')
+        return ENOENT;
+    SaveTarget target;
+    if (const int error = findSaveTarget(path, &target))
+        return error;
+    const int directory = target.directory.get();
+    FileDescriptor file;
+    if (target.exists) {
+        // A device or a directory is never replaced by a regular file.
+        if (!S_ISREG(target.status.st_mode))
+            return S_ISDIR(target.status.st_mode) ? EISDIR : EINVAL;
+        if (faccessat(directory, target.name.c_str(), W_OK, 0) != 0)
+            return errno;
+        int error = 0;
+        file = openTarget(target, &error);
+        if (!file.valid())
+            return error;
+    }
+    removeAbandonedTemporaries(directory);
+
+    SaveTemporary temporary;
+    // Private until it has the target's attributes; a new file gets what a
+    // plain create gives it.
+    if (const int error = createSaveTemporary(directory, target.exists ? 0600 : 0666, &temporary)) {
+        // A directory that takes no new file still lets its file be rewritten.
+        if (target.exists && (error == EACCES || error == EPERM))
+            return rewriteAndClose(std::move(file), data, size);
+        return error;
+    }
+    const bool renameKeepsTheFile =
+        !target.exists || (target.status.st_nlink == 1 &&
+                           takeOverAttributes(file.get(), target.status, temporary.file.get()));
+
+    int error = writeAll(temporary.file.get(), data, size);
+    if (error == 0 && gCalls->fsync(temporary.file.get()) != 0)
+        error = errno;
+    if (gCalls->close(temporary.file.release()) != 0 && error == 0)
+        error = errno;
+    if (error == 0 && renameKeepsTheFile) {
+        if (gCalls->rename(directory, temporary.name.c_str(), directory, target.name.c_str()) == 0)
+            temporary.name.clear(); // it is the target now
+        else
+            error = errno;
+    } else if (error == 0) {
+        // The new text is on the device beside the file before the file changes.
+        error = rewriteAndClose(std::move(file), data, size);
+    }
+    discardSaveTemporary(directory, &temporary);
+    flushDirectory(directory);
+    return error;
+}
+
+} // namespace
+
+const FileReplaceCalls& saveCalls() {
+    return *gCalls;
+}
+
+int writeAll(int fd, const char* data, std::size_t size) {
     while (size > 0) {
         const ssize_t n = gCalls->write(fd, data, size);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n <= 0)
-            return false;
+        if (n < 0)
+            return errno;
+        if (n == 0)
+            return EIO;
         data += n;
         size -= static_cast<std::size_t>(n);
     }
-    return true;
+    return 0;
 }
-
-std::string directoryOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-// The file that a save must replace: the path itself, or the file that a
-// symbolic link names. Empty when the link leads nowhere.
-std::string resolveTarget(const char* path, bool* exists, struct stat* status) {
-    struct stat linkStatus;
-    if (lstat(path, &linkStatus) != 0) {
-        *exists = false;
-        return path;
-    }
-    if (!S_ISLNK(linkStatus.st_mode)) {
-        *exists = true;
-        *status = linkStatus;
-        return path;
-    }
-    char* resolved = realpath(path, nullptr);
-    if (resolved == nullptr)
-        return std::string();
-    std::string target = resolved;
-    std::free(resolved);
-    *exists = stat(target.c_str(), status) == 0;
-    return target;
-}
-
-mode_t creationMode() {
-    const mode_t mask = umask(0);
-    umask(mask);
-    return 0666 & ~mask;
-}
-
-} // namespace
 
 void setFileReplaceCallsForTesting(const FileReplaceCalls* calls) {
     gCalls = calls != nullptr ? calls : &kSystemCalls;
 }
 
-bool replaceFileContents(const char* path, const char* data, std::size_t size) {
-    if (path == nullptr || *path == '\0')
-        return false;
-    bool exists = false;
-    struct stat status;
-    const std::string target = resolveTarget(path, &exists, &status);
-    if (target.empty())
-        return false;
-    // A device or a directory is never replaced by a regular file.
-    if (exists && !S_ISREG(status.st_mode))
-        return false;
-
-    std::string temporary = directoryOf(target) + "/.kavelo-save-XXXXXX";
-    const int fd = mkstemp(&temporary[0]);
-    if (fd < 0)
-        return false;
-    // A FAT card keeps no permission bits or owner: failing to copy them there
-    // is no failure of the save.
-    const mode_t mode = exists ? status.st_mode & 07777 : creationMode();
-    if (exists && fchown(fd, status.st_uid, status.st_gid) != 0) {
-        // kept by the temporary file's creator instead
-    }
-    if (fchmod(fd, mode) != 0) {
-        // the file system keeps no modes
-    }
-    bool ok = writeAll(fd, data, size) && gCalls->fsync(fd) == 0;
-    ok = gCalls->close(fd) == 0 && ok;
-    if (ok)
-        ok = gCalls->rename(temporary.c_str(), target.c_str()) == 0;
-    if (!ok) {
-        unlink(temporary.c_str());
-        return false;
-    }
-    // Make the rename itself durable; a directory that cannot be synced (some
-    // file systems refuse) still holds the new file.
-    const int directory = open(directoryOf(target).c_str(), O_RDONLY | O_DIRECTORY);
-    if (directory >= 0) {
-        if (fsync(directory) != 0) {
-            // the new file is in place all the same
-        }
-        ::close(directory);
-    }
-    return true;
+bool replaceFileContents(const char* path, const char* data, std::size_t size, int* error) {
+    // No signal ends the program during a save: a write past the file-size
+    // limit fails with EFBIG like any other write.
+    const FileSizeSignalHold hold;
+    *error = replace(path, data, size);
+    return *error == 0;
 }

@@ -70,7 +70,9 @@ RunResult runProgram(const std::vector<std::string>& arguments, long fileSizeLim
             const rlimit limit = {static_cast<rlim_t>(fileSizeLimit),
                                   static_cast<rlim_t>(fileSizeLimit)};
             setrlimit(RLIMIT_FSIZE, &limit);
-            std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead of killing
+            // As a shell leaves it: a write past the limit kills a program that
+            // does not see to it itself.
+            std::signal(SIGXFSZ, SIG_DFL);
         }
         execv(argv[0], argv.data());
         _exit(127);

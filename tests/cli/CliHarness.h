@@ -23,7 +23,8 @@ struct RunResult {
 };
 
 // Runs the program with these arguments. `fileSizeLimit` > 0 caps the size
-// of any file the program writes, so that a save fails even for root.
+// of any file the program writes, so that a save fails even for root;
+// SIGXFSZ then has its default action.
 RunResult runProgram(const std::vector<std::string>& arguments, long fileSizeLimit = 0);
 
 // A setting and its value.

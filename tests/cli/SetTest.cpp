@@ -225,10 +225,12 @@ TEST(SetRules, AFailedSaveLeavesTheFileAsItWas) {
     const RunResult run = runProgram({"set", path, "led=0"}, 100);
     EXPECT_EQ(run.status, 5);
     EXPECT_NE(run.err.find("Problem saving configuration file!!!\nkavelo-config: " + path +
-                           ": Configuration file NOT saved! \nProblem during file writing!\n"),
+                           ": Configuration file NOT saved! \nProblem during file writing!: "
+                           "File too large\n"),
               std::string::npos)
         << run.err;
     EXPECT_EQ(readWholeFile(path), original);
+    EXPECT_EQ(saveTemporariesIn(scratch.path()), 0);
 }
 
 } // namespace

@@ -52,6 +52,19 @@ int ScratchDirectory::entryCount() const {
     return count;
 }
 
+int saveTemporariesIn(const std::string& directory) {
+    int count = 0;
+    DIR* listing = opendir(directory.c_str());
+    if (listing == nullptr)
+        return -1;
+    while (const dirent* entry = readdir(listing)) {
+        if (std::string(entry->d_name).rfind(".kavelo-save-", 0) == 0)
+            ++count;
+    }
+    closedir(listing);
+    return count;
+}
+
 std::string readWholeFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream content;

@@ -25,6 +25,9 @@ class ScratchDirectory {
 };
 
 std::string readWholeFile(const std::string& path);
+
+// How many temporary files of a save (".kavelo-save-*") `directory` holds.
+int saveTemporariesIn(const std::string& directory);
 void writeWholeFile(const std::string& path, const std::string& content);
 
 // The smallest text that a reader accepts: only the two identifier lines.

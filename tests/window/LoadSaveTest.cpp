@@ -18,6 +18,7 @@
 
 #include <cerrno>
 #include <clocale>
+#include <cstdio>
 #include <unistd.h>
 
 namespace {
@@ -286,7 +287,7 @@ TEST_F(FileWorkflowTest, AFailedSaveSaysSoKeepsTheFileAndLetsTheUserTryAgain) {
     click(d().lensTypeOutlet, 1);
     alerts.clear();
 
-    const FileReplaceCalls fullDisk{failWithFullDisk, ::fsync, ::close, ::rename};
+    const FileReplaceCalls fullDisk{failWithFullDisk, ::fsync, ::close, ::renameat};
     setFileReplaceCallsForTesting(&fullDisk);
     clickButton(window.get(), "saveConfigButtonOutlet");
     setFileReplaceCallsForTesting(nullptr);

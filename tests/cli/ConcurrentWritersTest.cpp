@@ -1,0 +1,60 @@
+// Two commands that change different settings of one file at the same time
+// never lose each other's change.
+#include "ChildProcess.h"
+#include "CliHarness.h"
+
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+
+constexpr int kUpdates = 25;
+
+// In a child: sets `setting` to 1, 2, ... kUpdates with `command`, and before
+// each update checks that its previous one is still in the file. Answers how
+// many were lost (the other writer saved an older value over them).
+int updateInTurn(const std::string& path, int setting) {
+    int lost = 0;
+    for (int value = 1; value <= kUpdates; ++value) {
+        KaveloConfigParser now;
+        if (!now.readConfigFile(path.c_str()))
+            return 255;
+        if (now.getCameraValue(setting) != value - 1)
+            ++lost;
+        const RunResult run =
+            runProgram({"set", path, std::to_string(setting) + "=" + std::to_string(value), "--raw",
+                        "--keep-clock"});
+        if (run.status != 0)
+            return 254;
+    }
+    return lost;
+}
+
+TEST(ConcurrentWriters, TwoSetCommandsOnDifferentSettingsLoseNoUpdate) {
+    // Two settings that take any number: the custom time-lapse values of
+    // video mode 1 and of the photo mode.
+    const int settings[] = {6, 29};
+    ScratchDirectory scratch;
+    const std::string path = scratch.file("CAM.TXT");
+    writeWholeFile(path, configText({{settings[0], 0}, {settings[1], 0}}));
+
+    pid_t writers[2];
+    for (int i = 0; i < 2; ++i)
+        writers[i] = startChild([&, i] { return updateInTurn(path, settings[i]); });
+    int lost = 0;
+    for (const pid_t writer : writers) {
+        const ChildEnd end = waitForChild(writer);
+        ASSERT_TRUE(end.exited);
+        ASSERT_LT(end.status, 254) << "a read or a set failed";
+        lost += end.status;
+    }
+    const KaveloConfigParser last = readBack(path);
+    // A lost last update shows only in the file.
+    for (const int setting : settings)
+        lost += last.getCameraValue(setting) != kUpdates;
+    std::printf("updates %d, lost %d\n", 2 * kUpdates, lost);
+    EXPECT_EQ(lost, 0);
+    EXPECT_EQ(saveTemporariesIn(scratch.path()), 0);
+}
+
+} // namespace

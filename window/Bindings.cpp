@@ -35,6 +35,10 @@ constexpr Binding label(const char* name, Label* D::*outlet, View view, int sett
     return {name, outlet, {}, view, setting};
 }
 
+constexpr Binding choiceLabel(const char* name, int setting) {
+    return {name, Unnamed<Label>{}, {}, View::ChoiceLabel, setting};
+}
+
 // clang-format off
 const Binding kBindings[] = {
     // Head, power and camera-wide settings
@@ -112,6 +116,8 @@ const Binding kBindings[] = {
     label(OUTLET(timeLapsePhotoDelay), View::LapseLabel, kPhotoTimeLapse),
     label(OUTLET(timeLapseVideo1Delay), View::LapseLabel, kVideo1TimeLapse),
     label(OUTLET(timeLapseVideo2Delay), View::LapseLabel, kVideo2TimeLapse),
+    choiceLabel("colorOptionChoice", kColourEffect),
+    choiceLabel("whiteBalanceChoice", kWhiteBalance),
     // The file workflow's own
     label(OUTLET(firstRowLabelOutlet), View::Status, -1),
     label(OUTLET(secondRowLabelOutlet), View::Status, -1),
@@ -146,8 +152,56 @@ QWidget* widgetOf(const MyAppDelegate& delegate, const Binding& row) {
                 return widgetOfWrapper(outletOf<RadioMatrix>(delegate, row));
             else if constexpr (std::is_same_v<Member, Unnamed<Slider>>)
                 return widgetOfWrapper(outletOf<Slider>(delegate, row));
+            else if constexpr (std::is_same_v<Member, Unnamed<Label>>)
+                return widgetOfWrapper(outletOf<Label>(delegate, row));
             else
                 return widgetOfWrapper(delegate.*member);
         },
         row.outlet);
+}
+
+const char* captionOf(const Binding& row) {
+    switch (row.view) {
+    case View::FieldOfView:
+        for (const FieldOfViewRow& fov : kFieldOfViewRows) {
+            if (fov.resolution == row.setting)
+                return fov.caption;
+        }
+        return nullptr;
+    case View::Gain:
+        return settingRow(kCustom1Red + row.setting).caption;
+    case View::AutoRecord:
+    case View::Status:
+        return nullptr;
+    default:
+        return row.setting >= 0 ? settingRow(row.setting).caption : nullptr;
+    }
+}
+
+QStringList commandLineNamesOf(const Binding& row) {
+    QStringList names;
+    auto add = [&names](const std::string& name) { names << QString::fromStdString(name); };
+    switch (row.view) {
+    case View::FieldOfView:
+        for (const FieldOfViewRow& fov : kFieldOfViewRows) {
+            if (fov.resolution == row.setting)
+                add(fieldOfViewName(fov));
+        }
+        break;
+    case View::Gain: // the gain of each custom white balance
+        for (int triple = 0; triple < 3; ++triple)
+            add(settingName(kCustom1Red + 3 * triple + row.setting));
+        break;
+    case View::AutoRecord:
+        add(settingName(kAutoRecordExternalPower));
+        add(settingName(kAutoRecordPowerButton));
+        break;
+    case View::Status:
+    case View::LongClipCell:
+        break;
+    default:
+        if (row.setting >= 0)
+            add(settingName(row.setting));
+    }
+    return names;
 }

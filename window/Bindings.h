@@ -8,6 +8,8 @@
 #include "MyAppDelegate.h"
 #include "Settings.h"
 
+#include <QStringList>
+
 #include <cstddef>
 #include <type_traits>
 #include <variant>
@@ -25,6 +27,7 @@ enum class View {
     Gain,         // a custom gain field of the chosen white balance; setting = colour
     NumberLabel,  // the setting as a number
     LapseLabel,   // the setting's time-lapse interval
+    ChoiceLabel,  // the caption of the setting's value
     Status,       // a status row or a button of the file workflow
 };
 
@@ -51,9 +54,9 @@ using D = MyAppDelegate;
 // its row, and it sends no named action, only what its row says.
 template <class Wrapper> struct Unnamed {};
 
-using Outlet =
-    std::variant<RadioMatrix * D::*, ButtonCell * D::*, Slider * D::*, NumberField * D::*,
-                 Label * D::*, Button * D::*, Unnamed<RadioMatrix>, Unnamed<Slider>>;
+using Outlet = std::variant<RadioMatrix * D::*, ButtonCell * D::*, Slider * D::*,
+                            NumberField * D::*, Label * D::*, Button * D::*, Unnamed<RadioMatrix>,
+                            Unnamed<Slider>, Unnamed<Label>>;
 using Action = std::variant<std::monostate, void (D::*)(RadioMatrix*), void (D::*)(Slider*),
                             void (D::*)(NumberField*), void (D::*)(Button*)>;
 
@@ -94,12 +97,20 @@ template <class Sender> const Binding* bindingOf(void (D::*action)(Sender*)) {
 template <class Wrapper> Wrapper* outletOf(const MyAppDelegate& delegate, const Binding& row) {
     if (const auto* member = std::get_if<Wrapper * D::*>(&row.outlet))
         return delegate.**member;
-    if constexpr (std::is_same_v<Wrapper, RadioMatrix> || std::is_same_v<Wrapper, Slider>) {
+    if constexpr (std::is_same_v<Wrapper, RadioMatrix> || std::is_same_v<Wrapper, Slider> ||
+                  std::is_same_v<Wrapper, Label>) {
         if (std::holds_alternative<Unnamed<Wrapper>>(row.outlet))
             return static_cast<Wrapper*>(delegate.unnamedOutlet(row));
     }
     return nullptr;
 }
+
+// What the window calls a row's control, from the settings table; nullptr
+// for a control that stands for no one setting (the auto-record group).
+const char* captionOf(const Binding& row);
+
+// The command-line names of the settings a row's control edits.
+QStringList commandLineNamesOf(const Binding& row);
 
 // The widget that a row's control wraps.
 QWidget* widgetOf(const MyAppDelegate& delegate, const Binding& row);

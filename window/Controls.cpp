@@ -63,6 +63,7 @@ RadioMatrix::RadioMatrix(QWidget* container)
     connect(group_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
         if (!checked)
             return;
+        updateTabStop();
         sentSincePress_ = true;
         sendAction();
     });
@@ -70,12 +71,14 @@ RadioMatrix::RadioMatrix(QWidget* container)
         if (!std::exchange(sentSincePress_, true))
             sendAction();
     });
+    updateTabStop();
 }
 
 void RadioMatrix::selectCellAtRow(long row, long column) {
     const QSignalBlocker quiet(group_);
     if (QRadioButton* cell = cellAtRow(row, column)) {
         cell->setChecked(true);
+        updateTabStop();
         return;
     }
     // An exclusive group keeps one cell checked; let go of it for a moment.
@@ -85,6 +88,7 @@ void RadioMatrix::selectCellAtRow(long row, long column) {
             each.button->setChecked(false);
     }
     group_->setExclusive(true);
+    updateTabStop();
 }
 
 const RadioMatrix::Cell* RadioMatrix::checkedCell() const {
@@ -103,6 +107,18 @@ long RadioMatrix::selectedRow() const {
 long RadioMatrix::selectedColumn() const {
     const Cell* cell = checkedCell();
     return cell != nullptr ? cell->column : -1;
+}
+
+void RadioMatrix::updateTabStop() {
+    const Cell* stop = checkedCell();
+    if (stop == nullptr && !cells_.empty())
+        stop = &cells_.front();
+    for (const Cell& each : cells_) {
+        if (each.button)
+            each.button->setFocusPolicy(&each == stop ? Qt::StrongFocus : Qt::ClickFocus);
+    }
+    if (widget_ && stop != nullptr)
+        widget_->setFocusProxy(stop->button);
 }
 
 QRadioButton* RadioMatrix::cellAtRow(long row, long column) const {
@@ -133,6 +149,12 @@ NumberField::NumberField(QLineEdit* field) : WidgetWrapper(field) {
         if (widget_)
             widget_->setModified(false);
         sendAction();
+    });
+    // Text that changes without the user typing it (an assistive tool sets
+    // it whole) is taken at once; typed text waits for Return.
+    connect(field, &QLineEdit::textChanged, this, [this] {
+        if (widget_ && !widget_->isModified())
+            sendAction();
     });
 }
 

@@ -72,6 +72,10 @@ class RadioMatrix : public WidgetWrapper<QWidget> {
         QPointer<QRadioButton> button;
     };
     const Cell* checkedCell() const;
+    // Tab enters the group on its checked cell (or its first, with none
+    // checked); the arrow keys move within it, and the group's caption
+    // leads there too.
+    void updateTabStop();
 
     QButtonGroup* group_;
     std::vector<Cell> cells_;
@@ -96,7 +100,8 @@ class Slider : public WidgetWrapper<QSlider> {
 };
 
 // A field holding a whole number. Its action runs on Return and when the
-// user leaves a field that was edited.
+// user leaves a field that was edited, and at once for text set whole by an
+// assistive tool.
 class NumberField : public WidgetWrapper<QLineEdit> {
   public:
     explicit NumberField(QLineEdit* field);

@@ -44,6 +44,8 @@ void bindOutlet(D& delegate, QWidget* window, const Binding& row) {
                 delegate.keepUnnamedOutlet(row, wrap<RadioMatrix>(delegate, window, row));
             else if constexpr (std::is_same_v<Member, Unnamed<Slider>>)
                 delegate.keepUnnamedOutlet(row, wrap<Slider>(delegate, window, row));
+            else if constexpr (std::is_same_v<Member, Unnamed<Label>>)
+                delegate.keepUnnamedOutlet(row, wrap<Label>(delegate, window, row));
             else
                 delegate.*member =
                     wrap<std::remove_pointer_t<std::decay_t<decltype(delegate.*member)>>>(
@@ -73,19 +75,6 @@ Captions columnCaptions(const Binding& row) {
     default:
         return {nullptr, 0};
     }
-}
-
-const char* captionOf(const Binding& row) {
-    if (row.view == View::FieldOfView) {
-        for (const FieldOfViewRow& fov : kFieldOfViewRows) {
-            if (fov.resolution == row.setting)
-                return fov.caption;
-        }
-    }
-    if (row.view == View::Gain)
-        return settingRow(kCustom1Red + row.setting).caption;
-    return row.setting >= 0 && row.view != View::AutoRecord ? settingRow(row.setting).caption
-                                                            : nullptr;
 }
 
 // The texts that come from the settings table: the caption beside the
@@ -130,6 +119,8 @@ void MyAppDelegate::bindOutlets(QWidget* settingsWindow) {
     connectActions();
     connectCommands();
     connectFileCommands();
+    describeControls();
+    setUpEditor();
 }
 
 // The Exit button and the Quit menu command both end the program.

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "Controls.h"
+#include "SettingValues.h"
 
 #include <QObject>
 #include <QPointer>
@@ -14,6 +15,8 @@
 #include <vector>
 
 class QAction;
+class QLabel;
+class QUndoStack;
 class QWidget;
 struct Binding;
 struct Notification;
@@ -196,6 +199,11 @@ class MyAppDelegate : public QObject {
     Label* contrastLabel = nullptr;
     Label* saturationLabel = nullptr;
 
+    // The editor around the settings: the undo history of the user's changes
+    // (a load starts a new one), and the status bar's last message.
+    QUndoStack* history() const { return history_; }
+    QString statusText() const;
+
     // The wrapper of a control that has no outlet of its own, or nullptr.
     QObject* unnamedOutlet(const Binding& row) const;
     void keepUnnamedOutlet(const Binding& row, QObject* wrapper);
@@ -211,7 +219,23 @@ class MyAppDelegate : public QObject {
     void act(const Binding* row, NumberField* sender);
     void show(const Binding& row);
 
+    // The editor (MyAppDelegateEditor.cpp): names, captions and tooltips of
+    // the controls, menus, status bar and keys; after a user's change its
+    // undo step and modified marker; the title; the status bar.
+    void describeControls();
+    void setUpEditor();
+    void afterUserChange(const SettingValues& before, const Binding& row);
+    void restoreSettings(const SettingValues& values);
+    void showModified();
+    void markSaved(const SettingValues& values);
+    void showTitle(const QString& path);
+    void showStatus(const QString& message);
+    void updateChoiceLabels();
+
     QPointer<QAction> saveAction_;
     std::vector<std::pair<const Binding*, QObject*>> unnamedOutlets_;
+    QUndoStack* history_ = nullptr;
+    QLabel* status_ = nullptr;
+    SettingValues saved_{};          // the settings as last loaded or saved
     std::string lastLoadedFileName_; // where Save writes once a later load fails
 };

@@ -49,7 +49,8 @@ template <class Action> struct SenderOf;
 template <class Sender> struct SenderOf<void (D::*)(Sender*)> { using type = Sender; };
 
 // Every control with an action sends it, with itself as the sender; one
-// without an outlet of its own does what its row says.
+// without an outlet of its own does what its row says. Each change a user
+// makes so is one step of the undo history.
 void MyAppDelegate::connectActions() {
     for (const Binding& row : bindings()) {
         std::visit(
@@ -57,18 +58,30 @@ void MyAppDelegate::connectActions() {
                 if constexpr (!std::is_same_v<decltype(action), std::monostate>) {
                     using Sender = typename SenderOf<decltype(action)>::type;
                     Sender* control = outletOf<Sender>(*this, row);
-                    control->setAction([this, control, action] { (this->*action)(control); });
+                    control->setAction([this, control, action, &row] {
+                        const SettingValues before = valuesOf(mCF);
+                        (this->*action)(control);
+                        afterUserChange(before, row);
+                    });
                 }
             },
             row.action);
         if (RadioMatrix* group = std::holds_alternative<Unnamed<RadioMatrix>>(row.outlet)
                                      ? outletOf<RadioMatrix>(*this, row)
                                      : nullptr)
-            group->setAction([this, &row, group] { act(&row, group); });
+            group->setAction([this, &row, group] {
+                const SettingValues before = valuesOf(mCF);
+                act(&row, group);
+                afterUserChange(before, row);
+            });
         if (Slider* slider = std::holds_alternative<Unnamed<Slider>>(row.outlet)
                                  ? outletOf<Slider>(*this, row)
                                  : nullptr)
-            slider->setAction([this, &row, slider] { act(&row, slider); });
+            slider->setAction([this, &row, slider] {
+                const SettingValues before = valuesOf(mCF);
+                act(&row, slider);
+                afterUserChange(before, row);
+            });
     }
 }
 

@@ -9,11 +9,14 @@
 #include "MyView.h"
 #include "NotificationCenter.h"
 #include "OpenPanel.h"
+#include "SettingValues.h"
+#include "StatusMessages.h"
 
 #include <QAction>
 #include <QByteArray>
 #include <QKeySequence>
 #include <QPushButton>
+#include <QUndoStack>
 #include <QWidget>
 
 #include <algorithm>
@@ -142,8 +145,10 @@ void MyAppDelegate::readConfigFile(const char* path) {
     // A refused read changes no setting and no camera time, only the
     // identification; this copy puts back exactly what the last good load left.
     const KaveloConfigParser beforeRead = mCF;
+    const QString shownPath = QString::fromUtf8(path);
     if (mCF.readConfigFile(path)) {
         lastLoadedFileName_ = path;
+        const SettingValues read = valuesOf(mCF);
         enableSaving();
         updateAllControls();
         firstRowLabelOutlet->setStringValue(QStringLiteral("Firmware info: ") +
@@ -151,6 +156,14 @@ void MyAppDelegate::readConfigFile(const char* path) {
         secondRowLabelOutlet->setStringValue(
             QStringLiteral("Revision info: ") + QString::fromUtf8(mCF.getRevisionString()) +
             QStringLiteral("\t Camera time:") + QString::fromUtf8(mCF.getCameraTime()));
+        // A new file starts a new history; what the refresh's rule changed is
+        // no longer what the file holds, and the marker and the status say so.
+        history()->clear();
+        markSaved(read);
+        showTitle(shownPath);
+        const QString changes = loadRuleChanges(read, valuesOf(mCF));
+        showStatus(loadedStatus(shownPath) +
+                   (changes.isEmpty() ? QString() : QStringLiteral(". ") + changes));
         alert(kLoaded);
         return;
     }
@@ -161,6 +174,8 @@ void MyAppDelegate::readConfigFile(const char* path) {
         load_messages::failureMessage(mCF.getRevisionNumber(), mCF.getFirmwareNumber());
     mCF = beforeRead;
     storeConfigFileName(lastLoadedFileName_.data(), lastLoadedFileName_.size());
+    showStatus(refusedStatus(shownPath, QString::fromStdString(message),
+                             QString::fromStdString(lastLoadedFileName_)));
     alert(message);
 }
 
@@ -168,5 +183,13 @@ void MyAppDelegate::saveConfigFile(QObject*) {
     for (NumberField* gain :
          {whiteBalanceCustomRed, whiteBalanceCustomGreen, whiteBalanceCustomBlue})
         gain->commitPendingEdit();
-    alert(mCF.writeConfigFile(configFileName) ? kSaved : kNotSaved);
+    const bool saved = mCF.writeConfigFile(configFileName);
+    const QString path = QString::fromUtf8(configFileName);
+    if (saved) {
+        markSaved(valuesOf(mCF));
+        showStatus(savedStatus(path));
+    } else {
+        showStatus(notSavedStatus(path, mCF.lastWriteError()));
+    }
+    alert(saved ? kSaved : kNotSaved);
 }

@@ -72,6 +72,7 @@ void MyAppDelegate::show(const Binding& row) {
     case View::Gain:
     case View::NumberLabel:
     case View::LapseLabel:
+    case View::ChoiceLabel:
     case View::Status:
         break; // shown by the refreshes below, or by the file workflow
     }
@@ -82,6 +83,7 @@ void MyAppDelegate::updateAllControls() {
         show(row);
     updateCustomWhiteBalance();
     updateLabels();
+    updateChoiceLabels();
 }
 
 // The gain fields edit the triple of the chosen custom white balance; for any

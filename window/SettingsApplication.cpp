@@ -3,6 +3,7 @@
 #include "MainWindowForm.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QTimer>
 
 SettingsApplication::SettingsApplication() : window_(loadMainWindow()), openRequests_(delegate_) {
@@ -11,6 +12,10 @@ SettingsApplication::SettingsApplication() : window_(loadMainWindow()), openRequ
 }
 
 void SettingsApplication::start(const QStringList& arguments) {
+    // As large as the form makes it, but no larger than the screen: the tab
+    // pages scroll on a small one.
+    if (const QScreen* screen = window_->screen())
+        window_->resize(window_->size().boundedTo(screen->availableGeometry().size()));
     window_->show();
     QTimer::singleShot(0, &delegate_,
                        [this, arguments] { openRequests_.finishLaunching(arguments); });

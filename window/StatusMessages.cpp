@@ -1,0 +1,87 @@
+#include "StatusMessages.h"
+
+#include "CameraRules.h"
+
+#include <QDir>
+
+#include <cerrno>
+#include <cstring>
+
+namespace {
+
+QString shown(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+// An alert's text on one line.
+QString oneLine(const QString& text) {
+    return text.simplified();
+}
+
+} // namespace
+
+QString loadedStatus(const QString& path) {
+    return QStringLiteral("Loaded %1").arg(shown(path));
+}
+
+QString refusedStatus(const QString& path, const QString& alert, const QString& saveWrites) {
+    QString status = QStringLiteral("Not loaded: %1: %2").arg(shown(path), oneLine(alert));
+    if (!saveWrites.isEmpty())
+        status += QStringLiteral(" Save still writes %1.").arg(shown(saveWrites));
+    return status;
+}
+
+QString savedStatus(const QString& path) {
+    return QStringLiteral("Saved %1").arg(shown(path));
+}
+
+QString notSavedStatus(const QString& path, int error) {
+    return QStringLiteral("Not saved: %1: %2; the file is as it was")
+        .arg(shown(path), saveFailureReason(error));
+}
+
+QString saveFailureReason(int error) {
+    switch (error) {
+    case ENOSPC:
+    case EDQUOT:
+        return QStringLiteral("the card is full");
+    case EFBIG:
+        return QStringLiteral("the file would be larger than this system allows");
+    case EROFS:
+        return QStringLiteral("the card is write-protected");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("you may not write this file");
+    case ENOENT:
+    case ENODEV:
+    case ENXIO:
+    case EIO:
+    case ESTALE:
+        return QStringLiteral("the card was removed or cannot be reached");
+    case 0:
+        return QStringLiteral("the file could not be written");
+    default:
+        return QString::fromLocal8Bit(std::strerror(error));
+    }
+}
+
+QString loadRuleChanges(const SettingValues& read, const SettingValues& shown) {
+    QStringList sentences;
+    const struct {
+        const char* mode;
+        const rules::VideoMode& settings;
+    } modes[] = {{"Video mode 1", rules::kVideoMode1}, {"Video mode 2", rules::kVideoMode2}};
+    for (const auto& mode : modes) {
+        const int clip = mode.settings.clipLength;
+        if (read[clip] == shown[clip])
+            continue;
+        const char* caption = valueCaption(clip, shown[clip]);
+        sentences << QStringLiteral("%1: %2 lowered to %3 because %4 is on; Save writes it")
+                         .arg(QLatin1String(mode.mode),
+                              QString::fromUtf8(settingRow(clip).caption).toLower(),
+                              QString::fromUtf8(caption != nullptr ? caption : "?"),
+                              QString::fromUtf8(settingRow(mode.settings.loopRecording).caption)
+                                  .toLower());
+    }
+    return sentences.join(QStringLiteral(". "));
+}

@@ -1,0 +1,24 @@
+// What the status bar says happened last, in words and with the file's path.
+// The alerts still tell each outcome; the status bar keeps it in view and
+// adds what an alert's fixed text cannot: the reason a save failed, and what a
+// rule changed on loading.
+#pragma once
+
+#include "SettingValues.h"
+
+#include <QString>
+
+QString loadedStatus(const QString& path);
+// `alert` is the refusal's alert text; `saveWrites` the file Save still
+// writes, or empty.
+QString refusedStatus(const QString& path, const QString& alert, const QString& saveWrites);
+QString savedStatus(const QString& path);
+// `error` is the system's reason (an errno value), or 0 when none is known.
+QString notSavedStatus(const QString& path, int error);
+
+// The reason a save failed, as a user sees it: "the card is full".
+QString saveFailureReason(int error);
+
+// What the refresh after a load changed, one sentence for each video mode
+// whose clip length loop recording lowered; empty when nothing changed.
+QString loadRuleChanges(const SettingValues& read, const SettingValues& shown);

@@ -1,0 +1,12 @@
+// The window's title: which file Save writes, and where it is.
+#pragma once
+
+#include <QString>
+
+// The volume a file is on, by its label ("KAVELO_CAM"), where it is on a
+// volume of its own; otherwise the name of the folder that holds it.
+QString volumeOrFolderOf(const QString& path);
+
+// "CONFIG.TXT[*] — KAVELO_CAM — Kavelo Manager", with the platform's place
+// for the modified marker; just the program's name before any file.
+QString windowTitleFor(const QString& path);

@@ -237,5 +237,6 @@ class MyAppDelegate : public QObject {
     QUndoStack* history_ = nullptr;
     QLabel* status_ = nullptr;
     SettingValues saved_{};          // the settings as last loaded or saved
+    int dragCount_ = 0;              // slider drags begun, so that one drag is one undo step
     std::string lastLoadedFileName_; // where Save writes once a later load fails
 };

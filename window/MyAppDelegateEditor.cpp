@@ -111,17 +111,19 @@ void MyAppDelegate::describeControls() {
         const char* caption = captionOf(row);
         const QString name =
             caption != nullptr ? QString::fromUtf8(caption) : (label ? plain(label->text()) : "");
-        control->setAccessibleName(name);
-        control->setToolTip(toolTipOf(row));
-        if (label != nullptr) {
-            label->setBuddy(control);
-            label->setToolTip(control->toolTip());
-        }
+        // What kind of control it is comes first: an assistive tool's view
+        // of it is made when it is first asked about.
         if (row.view == View::Slider || row.view == View::WhiteBalance) {
             auto* slider = static_cast<QSlider*>(control);
             setPositionTexts(slider, positionTexts(row, slider));
         } else if (row.view != View::Gain) {
             markAsRadioGroup(control);
+        }
+        control->setAccessibleName(name);
+        control->setToolTip(toolTipOf(row));
+        if (label != nullptr) {
+            label->setBuddy(control);
+            label->setToolTip(control->toolTip());
         }
     }
     keepNotesReadable(window);
@@ -164,6 +166,9 @@ void MyAppDelegate::setUpEditor() {
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     findInWindow<QStatusBar>(window, "statusBar")->addWidget(status_, 1);
 
+    for (QSlider* slider : window->findChildren<QSlider*>())
+        connect(slider, &QSlider::sliderPressed, this, [this] { ++dragCount_; });
+
     saved_ = valuesOf(mCF);
     showTitle(QString());
     assignMnemonics(window);
@@ -173,9 +178,15 @@ void MyAppDelegate::afterUserChange(const SettingValues& before, const Binding& 
     updateChoiceLabels();
     const SettingValues after = valuesOf(mCF);
     if (after != before) {
-        history_->push(
-            new SettingsChange(stepName(window, row), before, after,
-                               [this](const SettingValues& values) { restoreSettings(values); }));
+        // A drag of a slider is one step, however many positions it passes.
+        const QSlider* slider = qobject_cast<const QSlider*>(widgetOf(*this, row));
+        const int mergeKey =
+            slider != nullptr && slider->isSliderDown()
+                ? static_cast<int>(&row - bindings().begin()) * 65536 + (dragCount_ & 0xffff)
+                : -1;
+        history_->push(new SettingsChange(
+            stepName(window, row), before, after,
+            [this](const SettingValues& values) { restoreSettings(values); }, mergeKey));
     }
     showModified();
 }

@@ -3,8 +3,17 @@
 #include <utility>
 
 SettingsChange::SettingsChange(const QString& text, const SettingValues& before,
-                               const SettingValues& after, Apply apply)
-    : QUndoCommand(text), before_(before), after_(after), apply_(std::move(apply)) {}
+                               const SettingValues& after, Apply apply, int mergeKey)
+    : QUndoCommand(text), before_(before), after_(after), apply_(std::move(apply)),
+      mergeKey_(mergeKey) {}
+
+bool SettingsChange::mergeWith(const QUndoCommand* other) {
+    const auto* next = static_cast<const SettingsChange*>(other);
+    if (next->mergeKey_ != mergeKey_)
+        return false;
+    after_ = next->after_;
+    return true;
+}
 
 void SettingsChange::undo() {
     apply_(before_);

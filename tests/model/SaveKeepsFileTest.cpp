@@ -3,6 +3,7 @@
 // ordinary failure; and a path that loads also saves.
 #include "ChildProcess.h"
 #include "SaveFixture.h"
+#include "SmallFileSystem.h"
 
 #include <cerrno>
 #include <csignal>
@@ -128,39 +129,6 @@ TEST(SaveUnderLimits, AFileSizeLimitFailsTheSaveWithoutASignalAndKeepsTheFile) {
             EXPECT_EQ(saveTemporariesIn(scratch.path()), 0);
         }
     }
-}
-
-// A tmpfs of 64 KiB mounted for one test; the test is skipped where it
-// cannot be mounted.
-class SmallFileSystem {
-  public:
-    explicit SmallFileSystem(const std::string& where) : where_(where) {
-        mounted_ = mount("tmpfs", where.c_str(), "tmpfs", 0, "size=64k") == 0;
-        if (!mounted_)
-            reason_ = std::string("cannot mount a tmpfs: ") + std::strerror(errno);
-    }
-    ~SmallFileSystem() {
-        if (mounted_)
-            umount2(where_.c_str(), MNT_DETACH);
-    }
-    bool mounted() const { return mounted_; }
-    const std::string& reason() const { return reason_; }
-
-  private:
-    std::string where_;
-    bool mounted_ = false;
-    std::string reason_;
-};
-
-// Fills the file system that holds `directory` until it takes no more.
-void fill(const std::string& directory) {
-    const int fd = open((directory + "/filler").c_str(), O_WRONLY | O_CREAT, 0600);
-    ASSERT_GE(fd, 0);
-    const std::vector<char> block(4096, 'x');
-    while (write(fd, block.data(), block.size()) > 0) {
-    }
-    EXPECT_EQ(errno, ENOSPC);
-    close(fd);
 }
 
 TEST(SaveUnderLimits, AFullCardFailsTheSaveAndKeepsTheFile) {

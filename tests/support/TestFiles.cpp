@@ -6,6 +6,7 @@
 #include <ftw.h>
 #include <sstream>
 #include <stdexcept>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -99,6 +100,24 @@ KaveloConfigParser parserIdentifiedAs(const std::string& firmware, const std::st
     if (!readFromMemory(parser, identificationOnly(firmware, revision)))
         throw std::runtime_error("identification refused: " + firmware + " / " + revision);
     return parser;
+}
+
+void useScratchHome() {
+    static ScratchDirectory home;
+    setenv("HOME", home.path().c_str(), 1);
+    const struct {
+        const char* variable;
+        const char* folder;
+    } folders[] = {{"XDG_CONFIG_HOME", "config"},
+                   {"XDG_DATA_HOME", "data"},
+                   {"XDG_CACHE_HOME", "cache"},
+                   {"XDG_STATE_HOME", "state"},
+                   {"XDG_RUNTIME_DIR", "runtime"}};
+    for (const auto& each : folders) {
+        const std::string path = home.file(each.folder);
+        mkdir(path.c_str(), 0700);
+        setenv(each.variable, path.c_str(), 1);
+    }
 }
 
 std::tm fixedMoment() {

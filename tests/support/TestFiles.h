@@ -49,6 +49,12 @@ KaveloConfigParser parserIdentifiedAs(const std::string& firmware = "KAVELO v2.1
 std::tm fixedMoment();
 std::time_t fixedClock();
 
+// Points HOME and the XDG folders at a fresh scratch folder for the rest of
+// the process, so that nothing a test runs (Qt's file dialog keeps its state
+// there) writes into the home folder of whoever runs the tests. The folder is
+// removed when the process ends.
+void useScratchHome();
+
 // Runs `action` and answers what it wrote to standard error.
 template <typename Action> std::string stderrOf(Action&& action);
 

@@ -4,8 +4,12 @@
 #include "Globals.h"
 #include "TestFiles.h"
 
+#include "OpenPanel.h"
+
 #include <QAction>
 #include <QFile>
+#include <QPushButton>
+#include <QTest>
 
 #include <cstring>
 #include <stdexcept>
@@ -53,6 +57,24 @@ void PrintTo(const WorkflowState& s, std::ostream* out) {
          << s.cameraTime << "\", rows \"" << s.firstRow.toStdString() << "\" / \""
          << s.secondRow.toStdString() << "\", save " << s.saveEnabled << ", defaults "
          << s.defaultsEnabled << ", save action " << s.saveActionEnabled << "}";
+}
+
+std::string contentsOf(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return "(unreadable)";
+    return file.readAll().toStdString();
+}
+
+void openWithPanel(MyAppDelegate& delegate, const QString& path) {
+    ScopedOpenPanelAnswerer user([path](const OpenPanelRequest&) { return path; });
+    delegate.loadConfigFile(nullptr);
+}
+
+void clickButton(QWidget* window, const char* name) {
+    auto* button = window->findChild<QPushButton*>(QLatin1String(name));
+    ASSERT_NE(button, nullptr) << name;
+    QTest::mouseClick(button, Qt::LeftButton);
 }
 
 void FileWorkflowTest::SetUp() {

@@ -70,6 +70,11 @@ class FileWorkflowTest : public WindowTest {
 
 void PrintTo(const WorkflowState& state, std::ostream* out);
 
+std::string contentsOf(const QString& path);
+// The open panel, answered with `path`.
+void openWithPanel(MyAppDelegate& delegate, const QString& path);
+void clickButton(QWidget* window, const char* name);
+
 // Messages as the window shows them.
 extern const QString kLoadedMessage;
 extern const QString kRevisionMessage;

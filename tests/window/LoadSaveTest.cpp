@@ -23,25 +23,6 @@
 
 namespace {
 
-std::string contentsOf(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "(unreadable)";
-    return file.readAll().toStdString();
-}
-
-// The open panel, answered with `path`.
-void openWithPanel(MyAppDelegate& delegate, const QString& path) {
-    ScopedOpenPanelAnswerer user([path](const OpenPanelRequest&) { return path; });
-    delegate.loadConfigFile(nullptr);
-}
-
-void clickButton(QWidget* window, const char* name) {
-    auto* button = window->findChild<QPushButton*>(QLatin1String(name));
-    ASSERT_NE(button, nullptr) << name;
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
 TEST_F(FileWorkflowTest, ASupportedFileFillsTheWindowBeforeTheSuccessAlert) {
     const int sharpest = settingRow(kSharpness).maximum;
     const QString path = write("CONFIG.TXT", ConfigFile{{{37, 0},

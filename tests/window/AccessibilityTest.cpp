@@ -56,8 +56,9 @@ TEST_F(WindowTest, EveryControlIsNamedAndLabelledByItsCaption) {
         for (const auto& [label, relation] : face->relations(QAccessible::Label))
             labelled = labelled || label->object() == caption;
         EXPECT_TRUE(labelled);
-        if (row.view != View::Slider && row.view != View::WhiteBalance && row.view != View::Gain)
+        if (row.view != View::Slider && row.view != View::WhiteBalance && row.view != View::Gain) {
             EXPECT_EQ(face->role(), QAccessible::Grouping);
+        }
         EXPECT_NE(control->toolTip().indexOf(QStringLiteral("(kavelo-config: ")), -1);
         ++named;
     }

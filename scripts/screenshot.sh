@@ -1,15 +1,21 @@
 #!/usr/bin/env bash
 # Shows the settings window with a camera's configuration file loaded, on a
-# virtual 1366x768 screen (the smallest common laptop screen), and saves a
-# picture of that screen.
-#   scripts/screenshot.sh [OUTPUT.png]      default: docs/screenshot.png
+# virtual screen, and saves a picture of that screen.
+#   scripts/screenshot.sh [OUTPUT.png [WIDTHxHEIGHT [light|dark|scale2]]]
+# Defaults: docs/screenshot.png, 1366x768 (the smallest common laptop screen),
+# light. "dark" gives the desktop a dark colour scheme the way KDE keeps one
+# (its kdeglobals file, which Qt reads on a KDE desktop); "scale2" doubles the
+# size of everything as a high-resolution screen does (QT_SCALE_FACTOR).
 # Needs xvfb-run, ImageMagick's import and xdotool. BUILD_DIR picks the build
-# tree (default: build/release, as scripts/run.sh uses); the programs are built there first if needed.
+# tree (default: build/release, as scripts/run.sh uses); the programs are
+# built there first if needed.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build/release}
 output=$(realpath -m "${1:-$root/docs/screenshot.png}")
+screen=${2:-1366x768}
+look=${3:-light}
 program=$build/app/kavelo-manager
 config_tool=$build/cli/kavelo-config
 
@@ -24,6 +30,34 @@ mkdir -p "$(dirname "$output")"
 # away from their defaults, and saves it with this computer's time.
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
+export HOME=$scratch XDG_CONFIG_HOME=$scratch/config
+mkdir -p "$XDG_CONFIG_HOME"
+case "$look" in
+dark)
+  export XDG_CURRENT_DESKTOP=KDE KDE_FULL_SESSION=true KDE_SESSION_VERSION=5
+  cat >"$XDG_CONFIG_HOME/kdeglobals" <<'COLOURS'
+[Colors:Window]
+BackgroundNormal=42,46,50
+ForegroundNormal=230,232,234
+ForegroundInactive=160,164,168
+[Colors:View]
+BackgroundNormal=27,30,32
+ForegroundNormal=230,232,234
+[Colors:Button]
+BackgroundNormal=49,54,59
+ForegroundNormal=230,232,234
+[Colors:Selection]
+BackgroundNormal=61,174,233
+ForegroundNormal=255,255,255
+COLOURS
+  ;;
+scale2) export QT_SCALE_FACTOR=2 ;;
+light) ;;
+*)
+  echo "usage: $0 [OUTPUT.png [WIDTHxHEIGHT [light|dark|scale2]]]" >&2
+  exit 2
+  ;;
+esac
 sample=$scratch/CONFIG.TXT
 printf '{KAVELO FW v2.20}\n{HW v003}\n' >"$sample"
 "$config_tool" set "$sample" video1.frame-rate=60fps video1.loop-recording=on \
@@ -33,7 +67,7 @@ printf '{KAVELO FW v2.20}\n{HW v003}\n' >"$sample"
 # Inside the virtual screen: start the program with the file, as a desktop's
 # "Open with" does; close the success alert that the load shows (Return
 # presses its OK button); take the picture; end the program.
-xvfb-run --auto-servernum --server-args="-screen 0 1366x768x24" \
+xvfb-run --auto-servernum --server-args="-screen 0 ${screen}x24" \
   bash -c '
     "$1" "$3" & program=$!
     sleep 3

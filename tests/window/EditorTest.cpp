@@ -29,6 +29,8 @@ class Editor : public FileWorkflowTest {
 
 TEST_F(Editor, TheTitleNamesTheFileSaveWritesAndMarksChanges) {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Kavelo Manager"));
+    EXPECT_EQ(d().firstRowLabelOutlet->widget()->text(),
+              QStringLiteral("Connect the camera or open its CONFIG.TXT"));
     const QString path = write("CONFIG.TXT", ConfigFile{{{kLens, 0}}});
     openWithPanel(d(), path);
     const QString title = window->windowTitle();

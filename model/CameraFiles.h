@@ -1,0 +1,39 @@
+// Finding a camera among the computer's mounted file systems: a camera's card
+// holds its configuration file at its top, and that file names the camera's
+// firmware and revision. Both the settings window and the command line look
+// for cameras this way.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+struct CameraFile {
+    std::string path; // the configuration file, as the folder names it ("config.txt" too)
+    std::string firmwareString;
+    std::string revisionString;
+    int firmwareNumber = 0;
+    int revisionNumber = 0;
+    bool supported = false; // whether the window and the command line load it
+};
+
+// The camera configuration file at the top of `folder`: a file named
+// CONFIG.TXT in any letter case, at most 7000 bytes, whose firmware and
+// revision identifiers can be read, supported or not. Prints nothing and
+// keeps no file open.
+std::optional<CameraFile> cameraFileIn(const std::string& folder);
+
+struct MountedFileSystem {
+    std::string device;
+    std::string mountPoint;
+    std::string type;
+};
+
+// The file systems mounted now, in the order of the mount table (the
+// system's own, /proc/self/mounts on Linux, or `table` when given).
+std::vector<MountedFileSystem> mountedFileSystems(const char* table = nullptr);
+
+// Whether a mounted file system may be a camera's card: not one of the
+// kernel's own (proc, sysfs, cgroup ...) nor a network file system, whose
+// folder a look could wait on.
+bool mayHoldACamera(const MountedFileSystem& fileSystem);

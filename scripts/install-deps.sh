@@ -11,7 +11,7 @@ packages=(
   xvfb xauth x11-apps xdotool imagemagick fonts-dejavu-core
   desktop-file-utils appstream
   help2man dpkg-dev lintian man-db bash-completion gzip
-  locales python3
+  locales python3 dbus-daemon
 )
 
 sudo=""

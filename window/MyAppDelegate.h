@@ -14,8 +14,10 @@
 #include <utility>
 #include <vector>
 
+class CameraMonitor;
 class QAction;
 class QLabel;
+class QPushButton;
 class QUndoStack;
 class QWidget;
 struct Binding;
@@ -232,11 +234,27 @@ class MyAppDelegate : public QObject {
     void showStatus(const QString& message);
     void updateChoiceLabels();
 
+    // The camera (MyAppDelegateCameras.cpp): the cards plugged in, shown in
+    // the file area with Open or Mount and open; Eject; the card of the
+    // loaded file going away and coming back.
+    void watchCameras();
+    void showCameras();
+    void openCamera(const QString& path);
+    void ejectCamera();
+    void noteLoadedCard(const QString& path);
+    QString cameraFolder() const;
+    bool savedToEjectableCard(const QString& path) const;
+
     QPointer<QAction> saveAction_;
     std::vector<std::pair<const Binding*, QObject*>> unnamedOutlets_;
     QUndoStack* history_ = nullptr;
     QLabel* status_ = nullptr;
-    SettingValues saved_{};          // the settings as last loaded or saved
-    int dragCount_ = 0;              // slider drags begun, so that one drag is one undo step
+    SettingValues saved_{}; // the settings as last loaded or saved
+    int dragCount_ = 0;     // slider drags begun, so that one drag is one undo step
+    CameraMonitor* cameraMonitor_ = nullptr;
+    QPushButton* ejectButton_ = nullptr;
+    QString loadedVolume_;           // what the title names the loaded file's volume
+    QString loadedCardMount_;        // the mount point of the card the loaded file is on, if any
+    bool cardGone_ = false;          // that card was removed while its file was loaded
     std::string lastLoadedFileName_; // where Save writes once a later load fails
 };

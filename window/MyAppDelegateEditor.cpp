@@ -211,6 +211,8 @@ void MyAppDelegate::showTitle(const QString& path) {
 }
 
 void MyAppDelegate::showStatus(const QString& message) {
+    if (ejectButton_ != nullptr)
+        ejectButton_->hide(); // offered only beside a save's success
     if (status_ != nullptr)
         status_->setText(message);
 }

@@ -11,6 +11,9 @@
 #include "OpenPanel.h"
 #include "SettingValues.h"
 #include "StatusMessages.h"
+#include "WindowTitle.h"
+
+#include <cerrno>
 
 #include <QAction>
 #include <QByteArray>
@@ -96,10 +99,11 @@ void MyAppDelegate::applicationDidFinishLaunching() {
     NotificationCenter::defaultCenter().addObserver(QLatin1String(kConfigFileDraggedNotification),
                                                     this, &MyAppDelegate::configFileDragged);
     updateAllControls();
+    watchCameras();
 }
 
 void MyAppDelegate::loadConfigFile(QObject*) {
-    const std::optional<QString> chosen = runOpenPanel(window);
+    const std::optional<QString> chosen = runOpenPanel(window, cameraFolder());
     if (!chosen)
         return; // cancelled: nothing changes
     const QByteArray path = chosen->toUtf8();
@@ -123,6 +127,14 @@ bool MyAppDelegate::applicationOpenFile(const QString& path) {
     }
     loadFrom(*this, bytes);
     return true; // the load tells its own outcome
+}
+
+// A fourth way into the load: a camera's Open, with the same refusal of a
+// path too long.
+void MyAppDelegate::openCamera(const QString& path) {
+    const QByteArray bytes = path.toUtf8();
+    if (fitsConfigFileName(bytes))
+        loadFrom(*this, bytes);
 }
 
 void MyAppDelegate::configFileDragged(const Notification& notification) {
@@ -160,7 +172,8 @@ void MyAppDelegate::readConfigFile(const char* path) {
         // no longer what the file holds, and the marker and the status say so.
         history()->clear();
         markSaved(read);
-        showTitle(shownPath);
+        noteLoadedCard(shownPath);
+        window->setWindowTitle(windowTitleFor(shownPath, loadedVolume_));
         const QString changes = loadRuleChanges(read, valuesOf(mCF));
         showStatus(loadedStatus(shownPath) +
                    (changes.isEmpty() ? QString() : QStringLiteral(". ") + changes));
@@ -183,11 +196,20 @@ void MyAppDelegate::saveConfigFile(QObject*) {
     for (NumberField* gain :
          {whiteBalanceCustomRed, whiteBalanceCustomGreen, whiteBalanceCustomBlue})
         gain->commitPendingEdit();
-    const bool saved = mCF.writeConfigFile(configFileName);
     const QString path = QString::fromUtf8(configFileName);
+    // The card's folder may stay behind when the card goes: writing there
+    // would put the file on the computer rather than the card.
+    if (cardGone_) {
+        showStatus(notSavedStatus(path, ENODEV));
+        alert(kNotSaved);
+        return;
+    }
+    const bool saved = mCF.writeConfigFile(configFileName);
     if (saved) {
         markSaved(valuesOf(mCF));
         showStatus(savedStatus(path));
+        if (savedToEjectableCard(path))
+            ejectButton_->show();
     } else {
         showStatus(notSavedStatus(path, mCF.lastWriteError()));
     }

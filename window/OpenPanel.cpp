@@ -59,9 +59,10 @@ QString firstExistingDirectory(const QStringList& candidates) {
     return QString();
 }
 
-std::optional<QString> runOpenPanel(QWidget* parent) {
-    const OpenPanelRequest request{firstExistingDirectory(removableMediaCandidates(loginName())),
-                                   openPanelNameFilter()};
+std::optional<QString> runOpenPanel(QWidget* parent, const QString& folder) {
+    const OpenPanelRequest request{
+        folder.isEmpty() ? firstExistingDirectory(removableMediaCandidates(loginName())) : folder,
+        openPanelNameFilter()};
     const OpenPanelAnswerer answerer = installedAnswerer();
     const std::optional<QString> chosen =
         answerer ? answerer(request) : runFileDialog(parent, request);

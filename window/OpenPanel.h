@@ -18,8 +18,10 @@ struct OpenPanelRequest {
     QString nameFilter;     // in QFileDialog's "Caption (patterns)" form
 };
 
-// The chosen file's path, or nothing when the user cancelled.
-std::optional<QString> runOpenPanel(QWidget* parent = nullptr);
+// The chosen file's path, or nothing when the user cancelled. The panel
+// starts in `folder` when one is given (the card of the one camera plugged
+// in), else where the desktop mounts cards.
+std::optional<QString> runOpenPanel(QWidget* parent = nullptr, const QString& folder = QString());
 
 // The filter that offers only text files, matching "txt" in any letter case:
 // the camera writes upper-case names such as "CONFIG.TXT".

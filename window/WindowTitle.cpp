@@ -27,8 +27,12 @@ QString volumeOrFolderOf(const QString& path) {
 }
 
 QString windowTitleFor(const QString& path) {
+    return windowTitleFor(path, volumeOrFolderOf(path));
+}
+
+QString windowTitleFor(const QString& path, const QString& volume) {
     if (path.isEmpty())
         return programName();
-    return QFileInfo(path).fileName() + QStringLiteral("[*]") + kSeparator +
-           volumeOrFolderOf(path) + kSeparator + programName();
+    return QFileInfo(path).fileName() + QStringLiteral("[*]") + kSeparator + volume + kSeparator +
+           programName();
 }

@@ -1,0 +1,236 @@
+// The camera noticed: cards that the (fake) storage service reports on the
+// tests' own bus, opened, mounted and ejected from the window; the card of
+// the loaded file going away and coming back; and, without the service, a
+// real mount noticed through the mount table.
+#include "FileWorkflowFixture.h"
+
+#include "FakeUDisks.h"
+#include "Globals.h"
+#include "OpenPanel.h"
+#include "SmallFileSystem.h"
+#include "TestBus.h"
+#include "TestFiles.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+#include <sys/mount.h>
+#include <sys/stat.h>
+
+namespace {
+
+QStringList rowsOf(QWidget* window) {
+    QStringList rows;
+    auto* area = window->findChild<QWidget*>(QStringLiteral("cameraArea"));
+    for (QLabel* label : area->findChildren<QLabel*>()) {
+        if (label->isVisibleTo(window))
+            rows << label->text();
+    }
+    return rows;
+}
+
+class CameraTest : public FileWorkflowTest {
+  protected:
+    void SetUp() override {
+        if (testBus().address().empty())
+            GTEST_SKIP() << testBus().reason();
+        fake = std::make_unique<FakeUDisks>(QString::fromStdString(testBus().address()));
+        ASSERT_TRUE(fake->ok()) << "the fake storage service did not take its name";
+        FileWorkflowTest::SetUp();
+    }
+    void TearDown() override {
+        FileWorkflowTest::TearDown();
+        fake.reset();
+    }
+
+    // A card folder holding a camera's file (or none) for the fake to mount.
+    QString card(const QString& name, const char* firmware = "KAVELO FW v2.20") {
+        const QString folder = pathIn(name);
+        mkdir(folder.toUtf8().constData(), 0755);
+        if (firmware != nullptr)
+            write(name + QStringLiteral("/CONFIG.TXT"), ConfigFile{{}, firmware, "HW v003"});
+        return folder;
+    }
+    QString plugIn(const QString& label, const QString& mountPoint) {
+        FakeUDisks::Volume volume;
+        volume.label = label;
+        volume.mountPoint = mountPoint;
+        return fake->plugIn(volume);
+    }
+    bool showsRows(const QStringList& expected) {
+        return QTest::qWaitFor([&] { return rowsOf(window.get()) == expected; }, 5000);
+    }
+    QPushButton* button(const char* name) {
+        return window->findChild<QPushButton*>(QLatin1String(name));
+    }
+    bool statusIs(const QString& text) {
+        return QTest::qWaitFor([&] { return d().statusText() == text; }, 5000);
+    }
+
+    std::unique_ptr<FakeUDisks> fake;
+};
+
+TEST_F(CameraTest, EachCameraGetsALineAndOtherVolumesNone) {
+    EXPECT_TRUE(showsRows({}));
+    plugIn(QStringLiteral("KAVELO_CAM"), card(QStringLiteral("one")));
+    const QString old = plugIn(QStringLiteral("OLD_CAM"), card(QStringLiteral("two"), "OLD v2.30"));
+    plugIn(QStringLiteral("HOLIDAY"), card(QStringLiteral("photos"), nullptr)); // no camera file
+    FakeUDisks::Volume fixed;
+    fixed.label = QStringLiteral("DISK");
+    fixed.mountPoint = card(QStringLiteral("disk"));
+    fixed.removable = false; // not a card
+    fake->plugIn(fixed);
+    EXPECT_TRUE(showsRows({QStringLiteral("Camera KAVELO_CAM connected"),
+                           QStringLiteral("Camera OLD_CAM connected")}))
+        << rowsOf(window.get()).join(QStringLiteral(" | ")).toStdString();
+    fake->pullOut(old);
+    EXPECT_TRUE(showsRows({QStringLiteral("Camera KAVELO_CAM connected")}));
+}
+
+TEST_F(CameraTest, OpenLoadsTheCamerasFileAndGivesAnUnsupportedOneItsAlert) {
+    const QString folder = card(QStringLiteral("one"));
+    plugIn(QStringLiteral("KAVELO_CAM"), folder);
+    ASSERT_TRUE(showsRows({QStringLiteral("Camera KAVELO_CAM connected")}));
+    QTest::mouseClick(button("openCamera0"), Qt::LeftButton);
+    EXPECT_EQ(messages(), std::vector<QString>{kLoadedMessage});
+    EXPECT_STREQ(configFileName, (folder + QStringLiteral("/CONFIG.TXT")).toUtf8().constData());
+    EXPECT_TRUE(
+        window->windowTitle().startsWith(QStringLiteral("CONFIG.TXT[*] \u2014 KAVELO_CAM")));
+
+    plugIn(QStringLiteral("OLD_CAM"), card(QStringLiteral("two"), "OLD v2.30"));
+    ASSERT_TRUE(showsRows({QStringLiteral("Camera KAVELO_CAM connected"),
+                           QStringLiteral("Camera OLD_CAM connected")}));
+    alerts.clear();
+    QTest::mouseClick(button("openCamera1"), Qt::LeftButton);
+    ASSERT_EQ(alerts.size(), 1u);
+    EXPECT_TRUE(alerts[0].message.startsWith(QStringLiteral("Firmware v2.30 not supported!")));
+}
+
+TEST_F(CameraTest, ACardNotMountedIsMountedAndOpened) {
+    FakeUDisks::Volume volume;
+    volume.label = QStringLiteral("KAVELO_CAM");
+    volume.mountsAt = card(QStringLiteral("later"));
+    const QString fileSystem = fake->plugIn(volume);
+    ASSERT_TRUE(showsRows({QStringLiteral("Card KAVELO_CAM is not mounted")}));
+    QTest::mouseClick(button("mountCard0"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !alerts.empty(); }, 5000));
+    EXPECT_EQ(messages(), std::vector<QString>{kLoadedMessage});
+    EXPECT_EQ(fake->calls(), QStringList{QStringLiteral("Mount ") + fileSystem});
+    EXPECT_TRUE(showsRows({QStringLiteral("Camera KAVELO_CAM connected")}));
+
+    FakeUDisks::Volume refused;
+    refused.label = QStringLiteral("LOCKED");
+    refused.mountError = QStringLiteral("org.freedesktop.UDisks2.Error.NotAuthorized");
+    fake->plugIn(refused);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return button("mountCard0") != nullptr; }, 5000));
+    QTest::mouseClick(button("mountCard0"), Qt::LeftButton);
+    EXPECT_TRUE(
+        statusIs(QStringLiteral("Could not mount LOCKED: the desktop's policy does not allow it")));
+}
+
+TEST_F(CameraTest, EjectAfterSaveUnmountsThenPowersOff) {
+    const QString fileSystem = plugIn(QStringLiteral("KAVELO_CAM"), card(QStringLiteral("one")));
+    ASSERT_TRUE(showsRows({QStringLiteral("Camera KAVELO_CAM connected")}));
+    QTest::mouseClick(button("openCamera0"), Qt::LeftButton);
+    EXPECT_TRUE(action("actionEject")->isEnabled());
+    clickButton(window.get(), "saveConfigButtonOutlet");
+    QPushButton* eject = button("ejectButton");
+    ASSERT_TRUE(eject->isVisibleTo(window.get()));
+    QTest::mouseClick(eject, Qt::LeftButton);
+    EXPECT_TRUE(statusIs(QStringLiteral("KAVELO_CAM can be removed now")));
+    EXPECT_EQ(fake->calls(),
+              (QStringList{QStringLiteral("Unmount ") + fileSystem,
+                           QStringLiteral("PowerOff /org/freedesktop/UDisks2/drives/Camera_0")}));
+    EXPECT_TRUE(showsRows({}));
+    EXPECT_FALSE(eject->isVisibleTo(window.get()));
+}
+
+TEST_F(CameraTest, ABusyEjectSaysWhy) {
+    FakeUDisks::Volume busy;
+    busy.label = QStringLiteral("KAVELO_CAM");
+    busy.mountPoint = card(QStringLiteral("one"));
+    busy.unmountError = QStringLiteral("org.freedesktop.UDisks2.Error.DeviceBusy");
+    const QString fileSystem = fake->plugIn(busy);
+    ASSERT_TRUE(showsRows({QStringLiteral("Camera KAVELO_CAM connected")}));
+    action("actionEject")->trigger();
+    EXPECT_TRUE(statusIs(QStringLiteral(
+        "Could not eject KAVELO_CAM: it is still in use; close what uses it and try again")));
+    EXPECT_EQ(fake->calls(), QStringList{QStringLiteral("Unmount ") + fileSystem});
+}
+
+TEST_F(CameraTest, TheCardGoesAwayWhileLoadedAndComesBack) {
+    const QString folder = card(QStringLiteral("one"));
+    const QString fileSystem = plugIn(QStringLiteral("KAVELO_CAM"), folder);
+    ASSERT_TRUE(showsRows({QStringLiteral("Camera KAVELO_CAM connected")}));
+    QTest::mouseClick(button("openCamera0"), Qt::LeftButton);
+    const QString path = folder + QStringLiteral("/CONFIG.TXT");
+    const std::string before = contentsOf(path);
+    click(d().lensTypeOutlet, 2);
+
+    fake->pullOut(fileSystem);
+    EXPECT_TRUE(statusIs(QStringLiteral("The card KAVELO_CAM was removed: Save cannot write ") +
+                         path + QStringLiteral(" until it is back")));
+    EXPECT_TRUE(window->windowTitle().contains(QStringLiteral("KAVELO_CAM (removed)")));
+    alerts.clear();
+    clickButton(window.get(), "saveConfigButtonOutlet");
+    EXPECT_EQ(messages(), std::vector<QString>{QStringLiteral(
+                              "Configuration file NOT saved! \nProblem during file writing!")});
+    EXPECT_EQ(contentsOf(path), before); // nothing written where the card was
+    EXPECT_EQ(mCF.getCameraValue(kLens), 2);
+
+    plugIn(QStringLiteral("KAVELO_CAM"), folder);
+    EXPECT_TRUE(statusIs(QStringLiteral("The card KAVELO_CAM is back: Save writes ") + path +
+                         QStringLiteral(" again")));
+    EXPECT_FALSE(window->windowTitle().contains(QStringLiteral("(removed)")));
+    alerts.clear();
+    clickButton(window.get(), "saveConfigButtonOutlet");
+    KaveloConfigParser saved;
+    ASSERT_TRUE(saved.readConfigFile(path.toUtf8().constData()));
+    EXPECT_EQ(saved.getCameraValue(kLens), 2);
+}
+
+TEST_F(CameraTest, LoadStartsInTheFolderOfTheOneCamera) {
+    const QString folder = card(QStringLiteral("one"));
+    plugIn(QStringLiteral("KAVELO_CAM"), folder);
+    ASSERT_TRUE(showsRows({QStringLiteral("Camera KAVELO_CAM connected")}));
+    QString started;
+    {
+        ScopedOpenPanelAnswerer user([&](const OpenPanelRequest& request) {
+            started = request.startDirectory;
+            return std::optional<QString>();
+        });
+        d().loadConfigFile(nullptr);
+    }
+    EXPECT_EQ(started, folder);
+}
+
+// Without the storage service the window still notices a card, from the
+// mount table, but can neither mount nor eject.
+TEST_F(FileWorkflowTest, WithoutTheStorageServiceARealMountIsNoticed) {
+    QAction* eject = action("actionEject");
+    EXPECT_FALSE(eject->isEnabled());
+    EXPECT_TRUE(eject->toolTip().contains(QStringLiteral("UDisks2")));
+
+    // The card's file is written on a file system of its own first, which is
+    // then mounted where the card goes: a card that appears holding its file.
+    const std::string stage = pathIn(QStringLiteral("stage")).toStdString();
+    const std::string where = pathIn(QStringLiteral("KAVELO_CAM")).toStdString();
+    ASSERT_EQ(mkdir(stage.c_str(), 0755), 0);
+    ASSERT_EQ(mkdir(where.c_str(), 0755), 0);
+    const SmallFileSystem card(stage);
+    if (!card.mounted())
+        GTEST_SKIP() << card.reason();
+    writeWholeFile(stage + "/CONFIG.TXT", configText(ConfigFile{}));
+    ASSERT_EQ(mount(stage.c_str(), where.c_str(), nullptr, MS_BIND, nullptr), 0);
+    // (The staging file system holds the file too, so it counts as well.)
+    const QString row = QStringLiteral("Camera KAVELO_CAM connected");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return rowsOf(window.get()).contains(row); }, 5000))
+        << rowsOf(window.get()).join(QStringLiteral(" | ")).toStdString();
+    ASSERT_EQ(umount(where.c_str()), 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !rowsOf(window.get()).contains(row); }, 5000));
+}
+
+} // namespace

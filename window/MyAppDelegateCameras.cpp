@@ -1,0 +1,153 @@
+// The camera, not just a file: the cards plugged in, each with the next step
+// in the file area (Open, or Mount and open); Eject; and the card of the
+// loaded file going away and coming back. Nothing loads by itself: the user
+// may be editing another file.
+#include "CameraMonitor.h"
+#include "FormLookup.h"
+#include "Globals.h"
+#include "MyAppDelegate.h"
+#include "WindowTitle.h"
+
+#include <QAction>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLayout>
+#include <QPushButton>
+#include <QStatusBar>
+
+namespace {
+
+const char kNoStorageService[] = "Ejecting a card needs the desktop's storage service (UDisks2), "
+                                 "which is not running";
+
+void clear(QLayout* layout) {
+    while (QLayoutItem* item = layout->takeAt(0)) {
+        if (QWidget* widget = item->widget()) {
+            widget->hide();
+            widget->deleteLater();
+        }
+        delete item;
+    }
+}
+
+// One line of the file area: what is plugged in, and a button for the next step.
+void addRow(QWidget* area, const QString& text, const QString& button, const QString& name,
+            std::function<void()> act) {
+    auto* row = new QWidget(area);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* label = new QLabel(text, row);
+    label->setTextFormat(Qt::PlainText);
+    auto* push = new QPushButton(button, row);
+    push->setObjectName(name);
+    push->setAccessibleDescription(text);
+    QObject::connect(push, &QPushButton::clicked, push, std::move(act));
+    layout->addWidget(label, 1);
+    layout->addWidget(push);
+    area->layout()->addWidget(row);
+}
+
+} // namespace
+
+void MyAppDelegate::watchCameras() {
+    ejectButton_ = new QPushButton(QStringLiteral("&Eject"), window);
+    ejectButton_->setObjectName(QStringLiteral("ejectButton"));
+    ejectButton_->setToolTip(QStringLiteral("Unmount the card and power it off, so that it can "
+                                            "be removed"));
+    ejectButton_->hide();
+    findInWindow<QStatusBar>(window, "statusBar")->addPermanentWidget(ejectButton_);
+    connect(ejectButton_, &QPushButton::clicked, this, [this] { ejectCamera(); });
+    connect(findInWindow<QAction>(window, "actionEject"), &QAction::triggered, this,
+            [this] { ejectCamera(); });
+
+    cameraMonitor_ = CameraMonitor::create(this).release();
+    connect(cameraMonitor_, &CameraMonitor::changed, this, [this] { showCameras(); });
+    connect(cameraMonitor_, &CameraMonitor::mounted, this,
+            [this](const Card& card) { openCamera(card.configPath); });
+    connect(cameraMonitor_, &CameraMonitor::ejected, this, [this](const QString& name) {
+        ejectButton_->hide();
+        showStatus(QStringLiteral("%1 can be removed now").arg(name));
+    });
+    connect(cameraMonitor_, &CameraMonitor::failed, this, [this](const QString& message) {
+        ejectButton_->hide();
+        showStatus(message);
+    });
+    showCameras();
+}
+
+void MyAppDelegate::showCameras() {
+    auto* area = findInWindow<QWidget>(window, "cameraArea");
+    clear(area->layout());
+    const QList<Card> cameras = cameraMonitor_->cameras();
+    for (int i = 0; i < cameras.size(); ++i) {
+        const Card card = cameras.at(i);
+        addRow(area, QStringLiteral("Camera %1 connected").arg(card.name), QStringLiteral("&Open"),
+               QStringLiteral("openCamera%1").arg(i),
+               [this, path = card.configPath] { openCamera(path); });
+    }
+    const QList<Card> unmounted = cameraMonitor_->unmountedCards();
+    for (int i = 0; i < unmounted.size(); ++i) {
+        const Card card = unmounted.at(i);
+        addRow(area, QStringLiteral("Card %1 is not mounted").arg(card.name),
+               QStringLiteral("&Mount and open"), QStringLiteral("mountCard%1").arg(i),
+               [this, card] { cameraMonitor_->mount(card); });
+    }
+
+    auto* eject = findInWindow<QAction>(window, "actionEject");
+    eject->setEnabled(cameraMonitor_->canMountAndEject() && !cameras.isEmpty());
+    eject->setToolTip(cameraMonitor_->canMountAndEject() ? QString()
+                                                         : QString::fromLatin1(kNoStorageService));
+
+    // The card of the loaded file: gone, or back at the same place.
+    if (loadedCardMount_.isEmpty())
+        return;
+    const bool present = std::any_of(cameras.begin(), cameras.end(), [this](const Card& card) {
+        return QDir::cleanPath(card.mountPoint) == loadedCardMount_;
+    });
+    if (present == !cardGone_)
+        return;
+    cardGone_ = !present;
+    const QString path = QString::fromStdString(lastLoadedFileName_);
+    if (cardGone_) {
+        window->setWindowTitle(
+            windowTitleFor(path, QStringLiteral("%1 (removed)").arg(loadedVolume_)));
+        showStatus(QStringLiteral("The card %1 was removed: Save cannot write %2 until it is back")
+                       .arg(loadedVolume_, QDir::toNativeSeparators(path)));
+    } else {
+        window->setWindowTitle(windowTitleFor(path, loadedVolume_));
+        showStatus(QStringLiteral("The card %1 is back: Save writes %2 again")
+                       .arg(loadedVolume_, QDir::toNativeSeparators(path)));
+    }
+}
+
+void MyAppDelegate::noteLoadedCard(const QString& path) {
+    const Card* card = cameraMonitor_ ? cardHolding(cameraMonitor_->cameras(), path) : nullptr;
+    loadedCardMount_ = card != nullptr ? QDir::cleanPath(card->mountPoint) : QString();
+    loadedVolume_ = card != nullptr ? card->name : volumeOrFolderOf(path);
+    cardGone_ = false;
+}
+
+QString MyAppDelegate::cameraFolder() const {
+    const QList<Card> cameras = cameraMonitor_ ? cameraMonitor_->cameras() : QList<Card>();
+    return cameras.size() == 1 ? cameras.constFirst().mountPoint : QString();
+}
+
+bool MyAppDelegate::savedToEjectableCard(const QString& path) const {
+    return cameraMonitor_ != nullptr && cameraMonitor_->canMountAndEject() &&
+           cardHolding(cameraMonitor_->cameras(), path) != nullptr;
+}
+
+// The card of the loaded file, or else the one camera plugged in.
+void MyAppDelegate::ejectCamera() {
+    const QList<Card> cameras = cameraMonitor_->cameras();
+    const Card* card = cardHolding(cameras, QString::fromStdString(lastLoadedFileName_));
+    if (card == nullptr && cameras.size() == 1)
+        card = &cameras.constFirst();
+    if (card == nullptr) {
+        showStatus(QStringLiteral("No camera to eject: open its file first, or plug in only one"));
+        return;
+    }
+    showStatus(QStringLiteral("Ejecting %1…").arg(card->name));
+    cameraMonitor_->eject(*card);
+}

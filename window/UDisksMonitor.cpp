@@ -1,0 +1,244 @@
+#include "UDisksMonitor.h"
+
+#include "CameraFiles.h"
+
+#include <QDBusArgument>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusPendingCallWatcher>
+#include <QDBusReply>
+#include <QFileInfo>
+
+namespace {
+
+const QString kService = QStringLiteral("org.freedesktop.UDisks2");
+const QString kRoot = QStringLiteral("/org/freedesktop/UDisks2");
+const QString kObjectManager = QStringLiteral("org.freedesktop.DBus.ObjectManager");
+const QString kProperties = QStringLiteral("org.freedesktop.DBus.Properties");
+const QString kBlock = QStringLiteral("org.freedesktop.UDisks2.Block");
+const QString kFilesystem = QStringLiteral("org.freedesktop.UDisks2.Filesystem");
+const QString kDrive = QStringLiteral("org.freedesktop.UDisks2.Drive");
+
+using ManagedObjects = QMap<QDBusObjectPath, QMap<QString, QVariantMap>>;
+
+template <class T> T unpacked(const QVariant& value) {
+    if (value.canConvert<QDBusArgument>())
+        return qdbus_cast<T>(value);
+    return value.value<T>();
+}
+
+// The storage service keeps paths as bytes ending in a NUL.
+QString pathFromBytes(QByteArray bytes) {
+    while (bytes.endsWith('\0'))
+        bytes.chop(1);
+    return QString::fromLocal8Bit(bytes);
+}
+
+QString objectPath(const QVariant& value) {
+    return unpacked<QDBusObjectPath>(value).path();
+}
+
+// Why the service refused, in the status bar's words.
+QString reasonOf(const QDBusMessage& reply) {
+    const QString name = reply.errorName();
+    if (name == QLatin1String("org.freedesktop.UDisks2.Error.DeviceBusy"))
+        return QStringLiteral("it is still in use; close what uses it and try again");
+    if (name.startsWith(QLatin1String("org.freedesktop.UDisks2.Error.NotAuthorized")))
+        return QStringLiteral("the desktop's policy does not allow it");
+    if (name == QLatin1String("org.freedesktop.UDisks2.Error.NotMounted"))
+        return QStringLiteral("it is not mounted");
+    if (name == QLatin1String("org.freedesktop.DBus.Error.NoReply"))
+        return QStringLiteral("the storage service did not answer");
+    return reply.errorMessage().isEmpty() ? name : reply.errorMessage();
+}
+
+} // namespace
+
+bool UDisksMonitor::isAvailable(const QDBusConnection& bus) {
+    if (!bus.isConnected() || bus.interface() == nullptr)
+        return false;
+    if (bus.interface()->isServiceRegistered(kService))
+        return true;
+    const QDBusReply<QStringList> activatable = bus.interface()->activatableServiceNames();
+    return activatable.isValid() && activatable.value().contains(kService);
+}
+
+UDisksMonitor::UDisksMonitor(const QDBusConnection& bus, QObject* parent)
+    : CameraMonitor(parent), bus_(bus) {
+    bus_.connect(kService, kRoot, kObjectManager, QStringLiteral("InterfacesAdded"), this,
+                 SLOT(interfacesAdded(QDBusMessage)));
+    bus_.connect(kService, kRoot, kObjectManager, QStringLiteral("InterfacesRemoved"), this,
+                 SLOT(interfacesRemoved(QDBusMessage)));
+    bus_.connect(kService, QString(), kProperties, QStringLiteral("PropertiesChanged"), this,
+                 SLOT(propertiesChanged(QDBusMessage)));
+    const QDBusMessage call = QDBusMessage::createMethodCall(kService, kRoot, kObjectManager,
+                                                             QStringLiteral("GetManagedObjects"));
+    auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this, watcher] { loadObjects(watcher); });
+}
+
+void UDisksMonitor::loadObjects(QDBusPendingCallWatcher* watcher) {
+    watcher->deleteLater();
+    const QDBusMessage reply = watcher->reply();
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+        return;
+    const auto all = unpacked<ManagedObjects>(reply.arguments().constFirst());
+    for (auto object = all.cbegin(); object != all.cend(); ++object) {
+        Interfaces& known = objects_[object.key().path()];
+        for (auto each = object.value().cbegin(); each != object.value().cend(); ++each)
+            known[each.key()] = each.value();
+    }
+    rebuild();
+}
+
+void UDisksMonitor::interfacesAdded(const QDBusMessage& message) {
+    const QList<QVariant> arguments = message.arguments();
+    if (arguments.size() < 2)
+        return;
+    const QString path = objectPath(arguments.at(0));
+    const auto added = unpacked<QMap<QString, QVariantMap>>(arguments.at(1));
+    for (auto each = added.cbegin(); each != added.cend(); ++each)
+        objects_[path][each.key()] = each.value();
+    rebuild();
+}
+
+void UDisksMonitor::interfacesRemoved(const QDBusMessage& message) {
+    const QList<QVariant> arguments = message.arguments();
+    if (arguments.size() < 2)
+        return;
+    const QString path = objectPath(arguments.at(0));
+    for (const QString& interface : unpacked<QStringList>(arguments.at(1)))
+        objects_[path].remove(interface);
+    if (objects_[path].isEmpty())
+        objects_.remove(path);
+    rebuild();
+}
+
+void UDisksMonitor::propertiesChanged(const QDBusMessage& message) {
+    const QList<QVariant> arguments = message.arguments();
+    if (arguments.size() < 2 || !objects_.contains(message.path()))
+        return;
+    QVariantMap& properties = objects_[message.path()][arguments.at(0).toString()];
+    const auto changedProperties = unpacked<QVariantMap>(arguments.at(1));
+    for (auto each = changedProperties.cbegin(); each != changedProperties.cend(); ++each)
+        properties[each.key()] = each.value();
+    if (arguments.size() > 2) {
+        for (const QString& gone : unpacked<QStringList>(arguments.at(2)))
+            properties.remove(gone);
+    }
+    rebuild();
+}
+
+// The file systems of removable drives: cameras where a mounted one holds a
+// camera's file, and the ones not mounted.
+void UDisksMonitor::rebuild() {
+    QList<Card> cameras, unmounted;
+    for (auto object = objects_.cbegin(); object != objects_.cend(); ++object) {
+        const Interfaces& interfaces = object.value();
+        if (!interfaces.contains(kFilesystem) || !interfaces.contains(kBlock))
+            continue;
+        const QVariantMap block = interfaces.value(kBlock);
+        if (block.value(QStringLiteral("HintIgnore")).toBool())
+            continue;
+        const QString drivePath = objectPath(block.value(QStringLiteral("Drive")));
+        const QVariantMap drive = objects_.value(drivePath).value(kDrive);
+        const bool removable = drive.value(QStringLiteral("Removable")).toBool() ||
+                               drive.value(QStringLiteral("MediaRemovable")).toBool() ||
+                               drive.value(QStringLiteral("Ejectable")).toBool();
+        if (!removable)
+            continue;
+        Card card;
+        card.fileSystem = object.key();
+        card.drive = drivePath;
+        card.canPowerOff = drive.value(QStringLiteral("CanPowerOff")).toBool();
+        card.name = block.value(QStringLiteral("IdLabel")).toString();
+        const QList<QByteArray> mountPoints = unpacked<QList<QByteArray>>(
+            interfaces.value(kFilesystem).value(QStringLiteral("MountPoints")));
+        if (mountPoints.isEmpty()) {
+            if (card.name.isEmpty())
+                card.name = pathFromBytes(
+                    unpacked<QByteArray>(block.value(QStringLiteral("PreferredDevice"))));
+            unmounted.append(card);
+            continue;
+        }
+        card.mountPoint = pathFromBytes(mountPoints.constFirst());
+        if (card.name.isEmpty())
+            card.name = QFileInfo(card.mountPoint).fileName();
+        const std::optional<CameraFile> file = cameraFileIn(card.mountPoint.toStdString());
+        if (!file)
+            continue;
+        card.configPath = QString::fromStdString(file->path);
+        card.supported = file->supported;
+        cameras.append(card);
+    }
+    if (cameras == cameras_ && unmounted == unmounted_)
+        return;
+    cameras_ = cameras;
+    unmounted_ = unmounted;
+    emit changed();
+}
+
+void UDisksMonitor::callOn(const Card& card, const QString& path, const QString& interface,
+                           const QString& method, std::function<void(const QDBusMessage&)> done) {
+    QDBusMessage call = QDBusMessage::createMethodCall(kService, path, interface, method);
+    call << QVariantMap();
+    auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [watcher, card, done] {
+        watcher->deleteLater();
+        done(watcher->reply());
+    });
+}
+
+void UDisksMonitor::mount(const Card& card) {
+    callOn(card, card.fileSystem, kFilesystem, QStringLiteral("Mount"),
+           [this, card](const QDBusMessage& reply) {
+               if (reply.type() != QDBusMessage::ReplyMessage) {
+                   emit failed(
+                       QStringLiteral("Could not mount %1: %2").arg(card.name, reasonOf(reply)));
+                   return;
+               }
+               Card mountedCard = card;
+               mountedCard.mountPoint = reply.arguments().value(0).toString();
+               const std::optional<CameraFile> file =
+                   cameraFileIn(mountedCard.mountPoint.toStdString());
+               if (!file) {
+                   emit failed(QStringLiteral("%1 is mounted at %2, but holds no camera "
+                                              "configuration file")
+                                   .arg(card.name, mountedCard.mountPoint));
+                   return;
+               }
+               mountedCard.configPath = QString::fromStdString(file->path);
+               mountedCard.supported = file->supported;
+               emit mounted(mountedCard);
+           });
+}
+
+void UDisksMonitor::eject(const Card& card) {
+    callOn(card, card.fileSystem, kFilesystem, QStringLiteral("Unmount"),
+           [this, card](const QDBusMessage& reply) {
+               if (reply.type() != QDBusMessage::ReplyMessage) {
+                   emit failed(
+                       QStringLiteral("Could not eject %1: %2").arg(card.name, reasonOf(reply)));
+                   return;
+               }
+               if (card.canPowerOff && !card.drive.isEmpty())
+                   powerOff(card);
+               else
+                   emit ejected(card.name);
+           });
+}
+
+void UDisksMonitor::powerOff(const Card& card) {
+    callOn(card, card.drive, kDrive, QStringLiteral("PowerOff"),
+           [this, card](const QDBusMessage& reply) {
+               if (reply.type() != QDBusMessage::ReplyMessage) {
+                   emit failed(QStringLiteral("%1 is unmounted and may be removed, but its drive "
+                                              "could not be powered off: %2")
+                                   .arg(card.name, reasonOf(reply)));
+                   return;
+               }
+               emit ejected(card.name);
+           });
+}

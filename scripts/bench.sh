@@ -34,3 +34,6 @@ echo "file system: $(df -PT "$KAVELO_BENCH_DIR" | awk 'NR == 2 { print $2 " on "
 
 echo "== start-up to a shown window (offscreen), 30 runs each"
 python3 "$root/bench/measure_startup.py" "$build/bench/startup_window" "$build/bench/startup_bare" 30
+
+echo "== CPU of an idle window (offscreen), 30 s"
+python3 "$root/bench/measure_idle.py" "$build/app/kavelo-manager" 30 6

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Shows the settings window with a camera's configuration file loaded, on a
 # virtual screen, and saves a picture of that screen.
-#   scripts/screenshot.sh [OUTPUT.png [WIDTHxHEIGHT [light|dark|scale2]]]
+#   scripts/screenshot.sh [OUTPUT.png [WIDTHxHEIGHT [light|dark|scale2|camera]]]
 # Defaults: docs/screenshot.png, 1366x768 (the smallest common laptop screen),
 # light. "dark" gives the desktop a dark colour scheme the way KDE keeps one
 # (its kdeglobals file, which Qt reads on a KDE desktop); "scale2" doubles the
-# size of everything as a high-resolution screen does (QT_SCALE_FACTOR).
+# size of everything as a high-resolution screen does (QT_SCALE_FACTOR);
+# "camera" mounts a small card named KAVELO_CAM holding the sample (root
+# only) and shows the window as it notices the camera, before any file.
 # Needs xvfb-run, ImageMagick's import and xdotool. BUILD_DIR picks the build
 # tree (default: build/release, as scripts/run.sh uses); the programs are
 # built there first if needed.
@@ -52,9 +54,9 @@ ForegroundNormal=255,255,255
 COLOURS
   ;;
 scale2) export QT_SCALE_FACTOR=2 ;;
-light) ;;
+light | camera) ;;
 *)
-  echo "usage: $0 [OUTPUT.png [WIDTHxHEIGHT [light|dark|scale2]]]" >&2
+  echo "usage: $0 [OUTPUT.png [WIDTHxHEIGHT [light|dark|scale2|camera]]]" >&2
   exit 2
   ;;
 esac
@@ -64,18 +66,30 @@ printf '{KAVELO FW v2.20}\n{HW v003}\n' >"$sample"
   video1.time-stamp=on video2.resolution=1920x1080-wide video2.frame-rate=25fps \
   lens=wide-angle recording-light=off motion.detection=on white-balance=custom-1 >/dev/null 2>&1
 
+opens=$sample
+if [ "$look" = camera ]; then
+  # A small card named as the camera names it, holding the sample, mounted
+  # before the program starts, which finds it there.
+  mkdir "$scratch/KAVELO_CAM"
+  mount -t tmpfs -o size=64k tmpfs "$scratch/KAVELO_CAM"
+  trap 'umount "$scratch/KAVELO_CAM" 2>/dev/null; rm -rf "$scratch"' EXIT
+  cp "$sample" "$scratch/KAVELO_CAM/CONFIG.TXT"
+  opens=""
+fi
+
 # Inside the virtual screen: start the program with the file, as a desktop's
 # "Open with" does; close the success alert that the load shows (Return
 # presses its OK button); take the picture; end the program.
 xvfb-run --auto-servernum --server-args="-screen 0 ${screen}x24" \
   bash -c '
-    "$1" "$3" & program=$!
+    if [ -n "$3" ]; then "$1" "$3" & else "$1" & fi
+    program=$!
     sleep 3
-    xdotool key Return
+    [ -n "$3" ] && xdotool key Return
     sleep 1
     import -window root "$2"
     kill "$program"
     wait "$program" 2>/dev/null || true
-  ' screenshot "$program" "$output" "$sample"
+  ' screenshot "$program" "$output" "$opens"
 
 echo "saved $output"

@@ -205,3 +205,19 @@ QStringList commandLineNamesOf(const Binding& row) {
     }
     return names;
 }
+
+bool editsASetting(const Binding& row) {
+    switch (row.view) {
+    case View::Column:
+    case View::AutoRecord:
+    case View::FrameRate:
+    case View::Resolution:
+    case View::FieldOfView:
+    case View::Slider:
+    case View::WhiteBalance:
+    case View::Gain:
+        return true;
+    default:
+        return false;
+    }
+}

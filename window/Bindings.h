@@ -105,6 +105,10 @@ template <class Wrapper> Wrapper* outletOf(const MyAppDelegate& delegate, const 
     return nullptr;
 }
 
+// Whether a row's control edits a setting (a radio group, a slider or a
+// gain field), rather than showing one or serving the file workflow.
+bool editsASetting(const Binding& row);
+
 // What the window calls a row's control, from the settings table; nullptr
 // for a control that stands for no one setting (the auto-record group).
 const char* captionOf(const Binding& row);

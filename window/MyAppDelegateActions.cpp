@@ -53,35 +53,31 @@ template <class Sender> struct SenderOf<void (D::*)(Sender*)> { using type = Sen
 // makes so is one step of the undo history.
 void MyAppDelegate::connectActions() {
     for (const Binding& row : bindings()) {
+        // What the user does to a control is one step of the history.
+        const auto userChange = [this, &row](std::function<void()> change) {
+            return [this, &row, change] {
+                const SettingValues before = valuesOf(mCF);
+                change();
+                afterUserChange(before, row);
+            };
+        };
         std::visit(
-            [this, &row](auto action) {
+            [&](auto action) {
                 if constexpr (!std::is_same_v<decltype(action), std::monostate>) {
                     using Sender = typename SenderOf<decltype(action)>::type;
                     Sender* control = outletOf<Sender>(*this, row);
-                    control->setAction([this, control, action, &row] {
-                        const SettingValues before = valuesOf(mCF);
-                        (this->*action)(control);
-                        afterUserChange(before, row);
-                    });
+                    control->setAction(
+                        userChange([this, control, action] { (this->*action)(control); }));
                 }
             },
             row.action);
-        if (RadioMatrix* group = std::holds_alternative<Unnamed<RadioMatrix>>(row.outlet)
-                                     ? outletOf<RadioMatrix>(*this, row)
-                                     : nullptr)
-            group->setAction([this, &row, group] {
-                const SettingValues before = valuesOf(mCF);
-                act(&row, group);
-                afterUserChange(before, row);
-            });
-        if (Slider* slider = std::holds_alternative<Unnamed<Slider>>(row.outlet)
-                                 ? outletOf<Slider>(*this, row)
-                                 : nullptr)
-            slider->setAction([this, &row, slider] {
-                const SettingValues before = valuesOf(mCF);
-                act(&row, slider);
-                afterUserChange(before, row);
-            });
+        const auto byRow = [&](auto* control) {
+            control->setAction(userChange([this, &row, control] { act(&row, control); }));
+        };
+        if (std::holds_alternative<Unnamed<RadioMatrix>>(row.outlet))
+            byRow(outletOf<RadioMatrix>(*this, row));
+        if (std::holds_alternative<Unnamed<Slider>>(row.outlet))
+            byRow(outletOf<Slider>(*this, row));
     }
 }
 

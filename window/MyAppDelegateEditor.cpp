@@ -70,22 +70,6 @@ QStringList positionTexts(const Binding& row, const QSlider* slider) {
     return texts;
 }
 
-bool isSettingControl(const Binding& row) {
-    switch (row.view) {
-    case View::Column:
-    case View::AutoRecord:
-    case View::FrameRate:
-    case View::Resolution:
-    case View::FieldOfView:
-    case View::Slider:
-    case View::WhiteBalance:
-    case View::Gain:
-        return true;
-    default:
-        return false;
-    }
-}
-
 // What an undo step is called after: the setting the user changed.
 QString stepName(QWidget* window, const Binding& row) {
     if (const char* caption = captionOf(row))
@@ -104,7 +88,7 @@ QString stepName(QWidget* window, const Binding& row) {
 void MyAppDelegate::describeControls() {
     installAccessibility();
     for (const Binding& row : bindings()) {
-        if (!isSettingControl(row))
+        if (!editsASetting(row))
             continue;
         QWidget* control = widgetOf(*this, row);
         QLabel* label = captionLabelOf(window, row);

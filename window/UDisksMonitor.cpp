@@ -1,6 +1,7 @@
 #include "UDisksMonitor.h"
 
 #include "CameraFiles.h"
+#include "UDisksNames.h"
 
 #include <QDBusArgument>
 #include <QDBusConnectionInterface>
@@ -12,13 +13,7 @@
 
 namespace {
 
-const QString kService = QStringLiteral("org.freedesktop.UDisks2");
-const QString kRoot = QStringLiteral("/org/freedesktop/UDisks2");
-const QString kObjectManager = QStringLiteral("org.freedesktop.DBus.ObjectManager");
-const QString kProperties = QStringLiteral("org.freedesktop.DBus.Properties");
-const QString kBlock = QStringLiteral("org.freedesktop.UDisks2.Block");
-const QString kFilesystem = QStringLiteral("org.freedesktop.UDisks2.Filesystem");
-const QString kDrive = QStringLiteral("org.freedesktop.UDisks2.Drive");
+using namespace udisks;
 
 using ManagedObjects = QMap<QDBusObjectPath, QMap<QString, QVariantMap>>;
 

@@ -17,22 +17,6 @@
 
 namespace {
 
-bool isSettingControl(const Binding& row) {
-    switch (row.view) {
-    case View::Column:
-    case View::AutoRecord:
-    case View::FrameRate:
-    case View::Resolution:
-    case View::FieldOfView:
-    case View::Slider:
-    case View::WhiteBalance:
-    case View::Gain:
-        return true;
-    default:
-        return false;
-    }
-}
-
 QAccessibleInterface* accessibleOf(QObject* object) {
     return QAccessible::queryAccessibleInterface(object);
 }
@@ -40,7 +24,7 @@ QAccessibleInterface* accessibleOf(QObject* object) {
 TEST_F(WindowTest, EveryControlIsNamedAndLabelledByItsCaption) {
     int named = 0;
     for (const Binding& row : bindings()) {
-        if (!isSettingControl(row))
+        if (!editsASetting(row))
             continue;
         SCOPED_TRACE(row.name);
         QWidget* control = widgetOf(d(), row);

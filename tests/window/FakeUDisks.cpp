@@ -1,18 +1,14 @@
 #include "FakeUDisks.h"
 
+#include "UDisksNames.h"
+
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QDBusObjectPath>
 
 namespace {
 
-const QString kService = QStringLiteral("org.freedesktop.UDisks2");
-const QString kRoot = QStringLiteral("/org/freedesktop/UDisks2");
-const QString kObjectManager = QStringLiteral("org.freedesktop.DBus.ObjectManager");
-const QString kProperties = QStringLiteral("org.freedesktop.DBus.Properties");
-const QString kBlock = QStringLiteral("org.freedesktop.UDisks2.Block");
-const QString kFilesystem = QStringLiteral("org.freedesktop.UDisks2.Filesystem");
-const QString kDrive = QStringLiteral("org.freedesktop.UDisks2.Drive");
+using namespace udisks;
 
 using Interfaces = QMap<QString, QVariantMap>;
 using ManagedObjects = QMap<QDBusObjectPath, Interfaces>;

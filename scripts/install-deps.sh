@@ -12,6 +12,7 @@ packages=(
   desktop-file-utils appstream
   help2man dpkg-dev lintian man-db bash-completion gzip
   locales python3
+  dosfstools # mkfs.vfat: the cameras test on a FAT image
 )
 
 sudo=""

@@ -23,6 +23,7 @@ const CommandShape kCommands[] = {
     {"sync-clock", 1, 1, 0, "sync-clock FILE"},
     {"copy", 2, 2, kKeepClock, "copy SRC DST [--keep-clock]"},
     {"check", 1, 1, 0, "check FILE"},
+    {"cameras", 0, 0, kJson, "cameras [--json]"},
 };
 
 struct OptionName {

@@ -7,6 +7,7 @@
 enum ExitCode {
     kExitSuccess = 0,
     kExitProblemsFound = 1, // check found something that stops the camera or the window
+    kExitNoCamera = 1,      // cameras found no camera connected
     kExitUsage = 2,         // unknown command, option or setting name; missing arguments
     kExitValueRefused = 3,  // a value the window offers no choice for, or a change it refuses
     kExitUnreadable = 4,    // a file that cannot be read or is no supported configuration file

@@ -30,11 +30,13 @@ Commands:
                          no control offers, resolution and frame rate that do
                          not go together, clip lengths too long for loop
                          recording
+  cameras [--json]       the cameras connected now: every mounted card that
+                         holds a camera's configuration file at its top
   --help, -h             this text
   --version, -V          the program's version
 
 Command options:
-  --json                 show: print JSON
+  --json                 show, cameras: print JSON
   --raw                  set: store each value as given: no check that the
                          window offers it, no clamping, none of the rules below
   --keep-clock           set, copy: write the placeholder date line, which
@@ -47,6 +49,16 @@ Names and values:
   the number the file stores, or one of the words the list shows; case,
   blanks and punctuation in captions and words do not matter ("1280x720 wide"
   and "1280x720-Wide" are the same).
+
+Cameras:
+  cameras prints one line per camera, seven fields separated by tabs: the
+  mount point, the configuration file, the firmware text and number (version
+  times 100), the revision text and number, and "supported" or "unsupported"
+  (whether the window and this program load the file). A tab, line feed or
+  backslash in a field is written \011, \012 or \134. --json prints an
+  array with an object for each camera. With no camera it prints nothing (or
+  an empty array) and exits with status 1, so a script can wait for one:
+    until kavelo-config cameras >/dev/null; do sleep 1; done
 
 How set changes settings, as the window does:
   The assignments apply in order; if one is refused nothing is saved. A
@@ -77,7 +89,7 @@ How set changes settings, as the window does:
 
 Exit status:
   0  success
-  1  check found problems
+  1  check found problems; cameras found no camera
   2  usage error: unknown command, option or setting name, missing arguments
   3  a value was refused (the file is as it was)
   4  a file cannot be read or is no supported configuration file

@@ -17,8 +17,8 @@ struct CommandEntry {
     int (*run)(const CommandLine&);
 };
 const CommandEntry kCommands[] = {
-    {"show", runShow}, {"get", runGet},     {"set", runSet}, {"sync-clock", runSyncClock},
-    {"copy", runCopy}, {"check", runCheck},
+    {"show", runShow}, {"get", runGet},     {"set", runSet},         {"sync-clock", runSyncClock},
+    {"copy", runCopy}, {"check", runCheck}, {"cameras", runCameras},
 };
 
 int run(const std::vector<std::string>& arguments) {

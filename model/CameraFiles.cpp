@@ -1,75 +1,181 @@
-// Stand-in until the command line's camera finder lands: the same interface.
+// Finding cameras: the mount table, the file systems a look cannot hang on,
+// and the configuration file at the top of a folder.
 #include "CameraFiles.h"
 
 #include "CameraRules.h"
+#include "FileDescriptor.h"
 #include "KaveloConfigParser.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <dirent.h>
+#include <fcntl.h>
+#include <memory>
 #include <mntent.h>
-#include <strings.h>
+#include <paths.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
-std::optional<CameraFile> cameraFileIn(const std::string& folder) {
-    DIR* directory = opendir(folder.c_str());
-    if (directory == nullptr)
-        return std::nullopt;
-    std::string name;
-    while (const dirent* entry = readdir(directory)) {
-        if (strcasecmp(entry->d_name, "CONFIG.TXT") == 0) {
-            name = entry->d_name;
-            break;
-        }
+namespace {
+
+constexpr char kConfigFileName[] = "CONFIG.TXT";
+
+// Whether `name` is CONFIG.TXT in some letter case. In ASCII only: a
+// locale's rules (the Turkish dotless i) must not hide the file.
+bool isConfigFileName(const char* name) {
+    std::size_t i = 0;
+    for (; name[i] != '\0' && kConfigFileName[i] != '\0'; ++i) {
+        const char c =
+            name[i] >= 'a' && name[i] <= 'z' ? static_cast<char>(name[i] - 'a' + 'A') : name[i];
+        if (c != kConfigFileName[i])
+            return false;
     }
-    closedir(directory);
-    if (name.empty())
-        return std::nullopt;
-    const std::string path = folder + "/" + name;
+    return name[i] == '\0' && kConfigFileName[i] == '\0';
+}
+
+// The names in `folder` that are CONFIG.TXT in some letter case, in byte
+// order, so that "CONFIG.TXT" comes before "config.txt" where a file system
+// that tells case apart holds both.
+std::vector<std::string> configFileNames(const std::string& folder) {
+    std::vector<std::string> names;
+    const std::unique_ptr<DIR, int (*)(DIR*)> directory(opendir(folder.c_str()), closedir);
+    if (!directory)
+        return names;
+    while (const dirent* entry = readdir(directory.get())) {
+        if (isConfigFileName(entry->d_name))
+            names.emplace_back(entry->d_name);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// The whole text of a regular file of at most kMaxFileSize bytes; false for
+// anything else. Opened without blocking, so that a FIFO by that name does
+// not wait for a writer.
+bool readSmallFile(const std::string& path, std::string& text) {
+    const FileDescriptor file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     struct stat status;
-    if (stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode) ||
+    if (!file.valid() || fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode) ||
         status.st_size > kMaxFileSize)
-        return std::nullopt;
-    FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr)
-        return std::nullopt;
-    char text[kMaxFileSize];
-    const long length = static_cast<long>(std::fread(text, 1, sizeof text, file));
-    std::fclose(file);
+        return false;
+    // One byte more than allowed shows a file that grew since fstat.
+    char buffer[kMaxFileSize + 1];
+    std::size_t got = 0;
+    while (got < sizeof buffer) {
+        const ssize_t n = read(file.get(), buffer + got, sizeof buffer - got);
+        if (n == 0)
+            break;
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        got += static_cast<std::size_t>(n);
+    }
+    if (got > static_cast<std::size_t>(kMaxFileSize))
+        return false;
+    text.assign(buffer, got);
+    return true;
+}
+
+// The identification of a configuration file's text, found as the reader
+// finds it; false when either identifier is missing.
+bool identify(const std::string& text, CameraFile& camera) {
     KaveloConfigParser parser;
     char firmware[kTextSize] = {};
     char revision[kTextSize] = {};
-    if (!parser.getFirmwareString(text, length, firmware) ||
-        !parser.getRevisionString(text, length, revision))
-        return std::nullopt;
-    CameraFile camera;
-    camera.path = path;
+    const long length = static_cast<long>(text.size());
+    if (!parser.getFirmwareString(text.data(), length, firmware) ||
+        !parser.getRevisionString(text.data(), length, revision))
+        return false;
     camera.firmwareString = firmware;
     camera.revisionString = revision;
     camera.firmwareNumber = parser.getFirmwareNumber();
     camera.revisionNumber = parser.getRevisionNumber();
     camera.supported =
         rules::isSupportedIdentification(camera.firmwareNumber, camera.revisionNumber);
-    return camera;
+    return true;
+}
+
+bool readTable(const char* table, std::vector<MountedFileSystem>& fileSystems) {
+    const std::unique_ptr<FILE, int (*)(FILE*)> stream(setmntent(table, "re"), endmntent);
+    if (!stream)
+        return false;
+    mntent entry;
+    char strings[4 * 4096];
+    while (getmntent_r(stream.get(), &entry, strings, sizeof strings) != nullptr)
+        fileSystems.push_back({entry.mnt_fsname, entry.mnt_dir, entry.mnt_type});
+    return true;
+}
+
+bool inList(const std::string& type, std::initializer_list<const char*> list) {
+    return std::any_of(list.begin(), list.end(), [&](const char* name) { return type == name; });
+}
+
+} // namespace
+
+std::optional<CameraFile> cameraFileIn(const std::string& folder) {
+    const std::string prefix = !folder.empty() && folder.back() == '/' ? folder : folder + "/";
+    for (const std::string& name : configFileNames(folder)) {
+        CameraFile camera;
+        camera.path = prefix + name;
+        std::string text;
+        if (readSmallFile(camera.path, text) && identify(text, camera))
+            return camera;
+    }
+    return std::nullopt;
 }
 
 std::vector<MountedFileSystem> mountedFileSystems(const char* table) {
-    std::vector<MountedFileSystem> all;
-    FILE* file = setmntent(table != nullptr ? table : "/proc/self/mounts", "r");
-    if (file == nullptr)
-        return all;
-    while (const mntent* entry = getmntent(file))
-        all.push_back({entry->mnt_fsname, entry->mnt_dir, entry->mnt_type});
-    endmntent(file);
-    return all;
+    std::vector<MountedFileSystem> fileSystems;
+    if (table != nullptr) {
+        readTable(table, fileSystems);
+        return fileSystems;
+    }
+    // The kernel's table of this process; the classic file where there is no
+    // /proc.
+    if (!readTable("/proc/self/mounts", fileSystems))
+        readTable(_PATH_MOUNTED, fileSystems);
+    return fileSystems;
 }
 
 bool mayHoldACamera(const MountedFileSystem& fileSystem) {
-    static const char* const kNot[] = {"proc", "sysfs", "cgroup", "cgroup2",    "devpts", "nfs",
-                                       "nfs4", "cifs",  "smb3",   "fuse.sshfs", "9p",     "autofs"};
-    for (const char* type : kNot) {
-        if (fileSystem.type == type)
-            return false;
-    }
+    const std::string& type = fileSystem.type;
+    // The kernel's own views of itself, and automount points, where a look
+    // mounts whatever stands behind them.
+    if (inList(type, {"proc",       "sysfs",   "devtmpfs",  "devpts",   "cgroup",      "cgroup2",
+                      "securityfs", "debugfs", "tracefs",   "configfs", "pstore",      "bpf",
+                      "efivarfs",   "mqueue",  "hugetlbfs", "fusectl",  "binfmt_misc", "autofs",
+                      "rpc_pipefs", "nfsd",    "selinuxfs", "nsfs",     "rootfs"}))
+        return false;
+    // Network file systems, whose server may not answer.
+    if (inList(type, {"nfs", "nfs4", "cifs", "smb3", "smbfs", "ncpfs", "9p", "afs", "ceph", "coda",
+                      "davfs", "sshfs", "lustre", "glusterfs", "gpfs", "orangefs"}))
+        return false;
+    // A FUSE file system lives in a program that may hang (sshfs, the
+    // desktop's network folders, rclone); one on a block device is a local
+    // disk (exFAT or NTFS through FUSE) and is kept.
+    if (type == "fuse" || type.compare(0, 5, "fuse.") == 0)
+        return false;
     return true;
+}
+
+std::vector<MountedCamera> mountedCameras(const char* table) {
+    const std::vector<MountedFileSystem> fileSystems = mountedFileSystems(table);
+    std::vector<MountedCamera> cameras;
+    for (std::size_t i = 0; i < fileSystems.size(); ++i) {
+        const MountedFileSystem& fileSystem = fileSystems[i];
+        // A later mount on the same folder hides this one.
+        const bool hidden = std::any_of(fileSystems.begin() + static_cast<long>(i) + 1,
+                                        fileSystems.end(), [&](const MountedFileSystem& later) {
+                                            return later.mountPoint == fileSystem.mountPoint;
+                                        });
+        if (hidden || !mayHoldACamera(fileSystem))
+            continue;
+        if (std::optional<CameraFile> file = cameraFileIn(fileSystem.mountPoint))
+            cameras.push_back({fileSystem, *file});
+    }
+    return cameras;
 }

@@ -37,3 +37,14 @@ std::vector<MountedFileSystem> mountedFileSystems(const char* table = nullptr);
 // kernel's own (proc, sysfs, cgroup ...) nor a network file system, whose
 // folder a look could wait on.
 bool mayHoldACamera(const MountedFileSystem& fileSystem);
+
+struct MountedCamera {
+    MountedFileSystem fileSystem;
+    CameraFile file;
+};
+
+// The cameras whose cards are mounted now, in the order of the mount table
+// (the system's own, or `table` when given): every file system that may hold
+// one and is not hidden by a later mount on the same folder, with the
+// camera file at its top.
+std::vector<MountedCamera> mountedCameras(const char* table = nullptr);

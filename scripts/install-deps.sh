@@ -11,7 +11,9 @@ packages=(
   xvfb xauth x11-apps xdotool imagemagick fonts-dejavu-core
   desktop-file-utils appstream
   help2man dpkg-dev lintian man-db bash-completion gzip
-  locales python3 dbus-daemon
+  locales python3
+  dbus-daemon # the window's tests run their own bus
+  dosfstools  # mkfs.vfat: the cameras test on a FAT image
 )
 
 sudo=""

@@ -76,18 +76,20 @@ expect() {
 
 # Commands and options.
 expect "kavelo-config s" set show sync-clock
-expect "kavelo-config c" check copy
+expect "kavelo-config c" cameras check copy
 expect "kavelo-config --v" --version
 expect "kavelo-config show CONFIG.TXT --" --json --help
 expect "kavelo-config set CONFIG.TXT --k" --keep-clock
 expect "kavelo-config copy --" --keep-clock --help
 expect "kavelo-config check CONFIG.TXT --j"
+expect "kavelo-config cameras --" --json --help
 # File operands: files and folders (readline adds the "/"), for every file
 # operand and no other.
 expect "kavelo-config show C" CARD CONFIG.TXT COPY.TXT
 expect "kavelo-config copy CONFIG.TXT CO" CONFIG.TXT COPY.TXT
 expect "kavelo-config copy --keep-clock CONFIG.TXT CO" CONFIG.TXT COPY.TXT
 expect "kavelo-config copy CONFIG.TXT COPY.TXT C"
+expect "kavelo-config cameras C"
 expect "kavelo-config show -- C" CARD CONFIG.TXT COPY.TXT
 # Setting names: for get, and with "=" (and no space after it) for set.
 expect "kavelo-config get CONFIG.TXT video1.f" \

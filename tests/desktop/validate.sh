@@ -9,9 +9,21 @@ if [ $# -ne 2 ]; then
     exit 2
 fi
 
-desktop-file-validate "$1"
-# --strict: warnings and hints fail too; --no-net: no look-ups of URLs.
-appstreamcli validate --no-net --strict "$2"
+# desktop-file-validate exits 0 after a warning or a hint: anything it says
+# is a fault here.
+said=$(desktop-file-validate "$1" 2>&1) || { echo "$said" >&2; exit 1; }
+if [ -n "$said" ]; then
+    echo "$said" >&2
+    exit 1
+fi
+# --strict: warnings and infos fail too; --no-net: no look-ups of URLs. It
+# always prints its result line (which counts the pedantic hints it does not
+# show): any other line is a fault.
+said=$(appstreamcli validate --no-net --strict "$2" 2>&1) || { echo "$said" >&2; exit 1; }
+if echo "$said" | grep -v -e '^$' -e 'Validation was successful' >/dev/null; then
+    echo "$said" >&2
+    exit 1
+fi
 
 # The description must launch the entry that is installed beside it.
 entry=$(basename "$1")

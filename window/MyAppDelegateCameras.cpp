@@ -99,6 +99,15 @@ void MyAppDelegate::showCameras() {
     eject->setToolTip(cameraMonitor_->canMountAndEject() ? QString()
                                                          : QString::fromLatin1(kNoStorageService));
 
+    // A file loaded before the storage service answered (one opened at
+    // launch) is tied to its card as soon as the card is known.
+    if (loadedCardMount_.isEmpty() && !lastLoadedFileName_.empty()) {
+        const QString path = QString::fromStdString(lastLoadedFileName_);
+        if (cardHolding(cameras, path) == nullptr)
+            return;
+        noteLoadedCard(path);
+        window->setWindowTitle(windowTitleFor(path, loadedVolume_));
+    }
     // The card of the loaded file: gone, or back at the same place.
     if (loadedCardMount_.isEmpty())
         return;
@@ -122,7 +131,8 @@ void MyAppDelegate::showCameras() {
 }
 
 void MyAppDelegate::noteLoadedCard(const QString& path) {
-    const Card* card = cameraMonitor_ ? cardHolding(cameraMonitor_->cameras(), path) : nullptr;
+    const QList<Card> cameras = cameraMonitor_ ? cameraMonitor_->cameras() : QList<Card>();
+    const Card* card = cardHolding(cameras, path);
     loadedCardMount_ = card != nullptr ? QDir::cleanPath(card->mountPoint) : QString();
     loadedVolume_ = card != nullptr ? card->name : volumeOrFolderOf(path);
     cardGone_ = false;

@@ -192,6 +192,28 @@ TEST_F(CameraTest, TheCardGoesAwayWhileLoadedAndComesBack) {
     EXPECT_EQ(saved.getCameraValue(kLens), 2);
 }
 
+// A file opened at launch loads before the storage service has answered;
+// it is tied to its card when the card becomes known.
+TEST_F(CameraTest, AFileOpenedBeforeTheCardWasKnownIsTiedToIt) {
+    const QString folder = card(QStringLiteral("one"));
+    const QString fileSystem = plugIn(QStringLiteral("KAVELO_CAM"), folder);
+    const QString path = folder + QStringLiteral("/CONFIG.TXT");
+    ASSERT_TRUE(d().applicationOpenFile(path));
+    ASSERT_TRUE(showsRows({QStringLiteral("Camera KAVELO_CAM connected")}));
+    EXPECT_TRUE(
+        window->windowTitle().startsWith(QStringLiteral("CONFIG.TXT[*] \u2014 KAVELO_CAM")));
+
+    fake->pullOut(fileSystem);
+    EXPECT_TRUE(statusIs(QStringLiteral("The card KAVELO_CAM was removed: Save cannot write ") +
+                         path + QStringLiteral(" until it is back")));
+    const std::string before = contentsOf(path);
+    alerts.clear();
+    clickButton(window.get(), "saveConfigButtonOutlet");
+    EXPECT_EQ(messages(), std::vector<QString>{QStringLiteral(
+                              "Configuration file NOT saved! \nProblem during file writing!")});
+    EXPECT_EQ(contentsOf(path), before);
+}
+
 TEST_F(CameraTest, LoadStartsInTheFolderOfTheOneCamera) {
     const QString folder = card(QStringLiteral("one"));
     plugIn(QStringLiteral("KAVELO_CAM"), folder);

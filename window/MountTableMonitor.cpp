@@ -49,26 +49,27 @@ MountTableMonitor::MountTableMonitor(QObject* parent) : CameraMonitor(parent) {
 }
 
 MountTableMonitor::~MountTableMonitor() {
+    // The notifier goes before the descriptor it watches.
+    delete notifier_;
     if (mountTable_ >= 0)
         ::close(mountTable_);
 }
 
+// The model's finder reads the mount table itself and skips network and
+// pseudo file systems before it looks into any of them, so that a server that
+// does not answer never stalls the window; only the cameras found are asked
+// for their labels.
 void MountTableMonitor::rescan() {
     QList<Card> found;
-    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
-        const MountedFileSystem fileSystem{volume.device().toStdString(),
-                                           volume.rootPath().toStdString(),
-                                           volume.fileSystemType().toStdString()};
-        if (!volume.isReady() || volume.isRoot() || !mayHoldACamera(fileSystem))
-            continue;
-        const std::optional<CameraFile> file = cameraFileIn(fileSystem.mountPoint);
-        if (!file)
+    for (const MountedCamera& camera : mountedCameras()) {
+        const QString mountPoint = QString::fromStdString(camera.fileSystem.mountPoint);
+        if (mountPoint == QDir::rootPath())
             continue;
         Card card;
-        card.name = nameOf(volume);
-        card.mountPoint = volume.rootPath();
-        card.configPath = QString::fromStdString(file->path);
-        card.supported = file->supported;
+        card.name = nameOf(QStorageInfo(mountPoint));
+        card.mountPoint = mountPoint;
+        card.configPath = QString::fromStdString(camera.file.path);
+        card.supported = camera.file.supported;
         found.append(card);
     }
     const bool same =

@@ -115,7 +115,13 @@ void UDisksMonitor::propertiesChanged(const QDBusMessage& message) {
     const QList<QVariant> arguments = message.arguments();
     if (arguments.size() < 2 || !objects_.contains(message.path()))
         return;
-    QVariantMap& properties = objects_[message.path()][arguments.at(0).toString()];
+    // Only these say whether a card is there and where; the rest (jobs, loop
+    // devices, partitions, a drive's statistics) change often and would
+    // send the rebuild to the cards each time.
+    const QString interface = arguments.at(0).toString();
+    if (interface != kBlock && interface != kFilesystem && interface != kDrive)
+        return;
+    QVariantMap& properties = objects_[message.path()][interface];
     const auto changedProperties = unpacked<QVariantMap>(arguments.at(1));
     for (auto each = changedProperties.cbegin(); each != changedProperties.cend(); ++each)
         properties[each.key()] = each.value();

@@ -12,11 +12,11 @@ bool operator==(const Card& a, const Card& b) {
            a.canPowerOff == b.canPowerOff;
 }
 
-std::unique_ptr<CameraMonitor> CameraMonitor::create(QObject* parent) {
+CameraMonitor* CameraMonitor::create(QObject* parent) {
     const QDBusConnection bus = QDBusConnection::systemBus();
     if (UDisksMonitor::isAvailable(bus))
-        return std::make_unique<UDisksMonitor>(bus, parent);
-    return std::make_unique<MountTableMonitor>(parent);
+        return new UDisksMonitor(bus, parent);
+    return new MountTableMonitor(parent);
 }
 
 const Card* cardHolding(const QList<Card>& cards, const QString& path) {

@@ -10,8 +10,6 @@
 #include <QObject>
 #include <QString>
 
-#include <memory>
-
 struct Card {
     QString name;       // the volume's label, or its folder's name
     QString mountPoint; // empty while not mounted
@@ -28,8 +26,8 @@ class CameraMonitor : public QObject {
 
   public:
     // The storage service's monitor where it is on the system bus, else the
-    // mount table's.
-    static std::unique_ptr<CameraMonitor> create(QObject* parent = nullptr);
+    // mount table's; `parent` owns it.
+    static CameraMonitor* create(QObject* parent);
 
     // Mounted cards that hold a camera's configuration file.
     virtual QList<Card> cameras() const = 0;

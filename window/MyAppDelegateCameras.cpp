@@ -61,7 +61,7 @@ void MyAppDelegate::watchCameras() {
     connect(findInWindow<QAction>(window, "actionEject"), &QAction::triggered, this,
             [this] { ejectCamera(); });
 
-    cameraMonitor_ = CameraMonitor::create(this).release();
+    cameraMonitor_ = CameraMonitor::create(this);
     connect(cameraMonitor_, &CameraMonitor::changed, this, [this] { showCameras(); });
     connect(cameraMonitor_, &CameraMonitor::mounted, this,
             [this](const Card& card) { openCamera(card.configPath); });

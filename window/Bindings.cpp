@@ -1,5 +1,7 @@
 #include "Bindings.h"
 
+#include "CameraRules.h"
+
 #include <iterator>
 
 namespace {
@@ -160,14 +162,20 @@ QWidget* widgetOf(const MyAppDelegate& delegate, const Binding& row) {
         row.outlet);
 }
 
+const FieldOfViewRow* fieldOfViewRowOf(const Binding& row) {
+    for (const FieldOfViewRow& fov : kFieldOfViewRows) {
+        if (row.view == View::FieldOfView && fov.resolution == row.setting)
+            return &fov;
+    }
+    return nullptr;
+}
+
 const char* captionOf(const Binding& row) {
     switch (row.view) {
-    case View::FieldOfView:
-        for (const FieldOfViewRow& fov : kFieldOfViewRows) {
-            if (fov.resolution == row.setting)
-                return fov.caption;
-        }
-        return nullptr;
+    case View::FieldOfView: {
+        const FieldOfViewRow* fov = fieldOfViewRowOf(row);
+        return fov != nullptr ? fov->caption : nullptr;
+    }
     case View::Gain:
         return settingRow(kCustom1Red + row.setting).caption;
     case View::AutoRecord:
@@ -183,14 +191,17 @@ QStringList commandLineNamesOf(const Binding& row) {
     auto add = [&names](const std::string& name) { names << QString::fromStdString(name); };
     switch (row.view) {
     case View::FieldOfView:
-        for (const FieldOfViewRow& fov : kFieldOfViewRows) {
-            if (fov.resolution == row.setting)
-                add(fieldOfViewName(fov));
-        }
+        if (const FieldOfViewRow* fov = fieldOfViewRowOf(row))
+            add(fieldOfViewName(*fov));
         break;
     case View::Gain: // the gain of each custom white balance
-        for (int triple = 0; triple < 3; ++triple)
-            add(settingName(kCustom1Red + 3 * triple + row.setting));
+        for (int whiteBalance = settingRow(kWhiteBalance).minimum;
+             whiteBalance <= settingRow(kWhiteBalance).maximum; ++whiteBalance) {
+            const int setting =
+                rules::customGainSetting(whiteBalance, static_cast<rules::Colour>(row.setting));
+            if (setting >= 0)
+                add(settingName(setting));
+        }
         break;
     case View::AutoRecord:
         add(settingName(kAutoRecordExternalPower));

@@ -109,6 +109,9 @@ template <class Wrapper> Wrapper* outletOf(const MyAppDelegate& delegate, const 
 // gain field), rather than showing one or serving the file workflow.
 bool editsASetting(const Binding& row);
 
+// The field-of-view row a FieldOfView binding shows, or null for any other.
+const FieldOfViewRow* fieldOfViewRowOf(const Binding& row);
+
 // What the window calls a row's control, from the settings table; nullptr
 // for a control that stands for no one setting (the auto-record group).
 const char* captionOf(const Binding& row);

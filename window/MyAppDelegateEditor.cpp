@@ -41,11 +41,8 @@ QLabel* captionLabelOf(QWidget* window, const Binding& row) {
 // What the control does and the name the command line knows it by.
 QString toolTipOf(const Binding& row) {
     QString description;
-    if (row.view == View::FieldOfView) {
-        for (const FieldOfViewRow& fov : kFieldOfViewRows) {
-            if (fov.resolution == row.setting)
-                description = QString::fromUtf8(fov.description);
-        }
+    if (const FieldOfViewRow* fov = fieldOfViewRowOf(row)) {
+        description = QString::fromUtf8(fov->description);
     } else if (row.view == View::AutoRecord) {
         description = QStringLiteral("Starts recording when the camera gets external power, "
                                      "when its power button switches it on, or both");

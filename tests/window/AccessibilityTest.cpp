@@ -44,6 +44,13 @@ TEST_F(WindowTest, EveryControlIsNamedAndLabelledByItsCaption) {
             EXPECT_EQ(face->role(), QAccessible::Grouping);
         }
         EXPECT_NE(control->toolTip().indexOf(QStringLiteral("(kavelo-config: ")), -1);
+        if (row.view == View::Gain) { // one colour's gain of each custom white balance
+            const QStringList names = commandLineNamesOf(row);
+            ASSERT_EQ(names.size(), 3);
+            for (int triple = 0; triple < 3; ++triple)
+                EXPECT_EQ(names[triple].toStdString(),
+                          settingName(kCustom1Red + 3 * triple + row.setting));
+        }
         ++named;
     }
     EXPECT_EQ(named, 44 + 9 + 3); // radio groups, sliders, gain fields

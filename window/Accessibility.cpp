@@ -1,5 +1,7 @@
 #include "Accessibility.h"
 
+#include "Mnemonics.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QSlider>
@@ -12,17 +14,6 @@ namespace {
 
 constexpr char kRadioGroup[] = "accessibleRadioGroup";
 constexpr char kPositionTexts[] = "accessiblePositionTexts";
-
-// "&Video modes" is read "Video modes"; "&&" stands for one "&".
-QString withoutMnemonic(const QString& text) {
-    QString plain;
-    for (int i = 0; i < text.size(); ++i) {
-        if (text.at(i) == QLatin1Char('&') && i + 1 < text.size())
-            ++i;
-        plain += text.at(i);
-    }
-    return plain;
-}
 
 // A slider that names its position: "Custom 2" rather than "1".
 class NamedSlider : public QAccessibleWidget, public QAccessibleValueInterface {

@@ -12,23 +12,19 @@
 
 namespace {
 
-bool hasMnemonic(const QString& text) {
-    for (int i = 0; i + 1 < text.size(); ++i) {
-        if (text.at(i) == QLatin1Char('&')) {
-            if (text.at(i + 1) != QLatin1Char('&'))
-                return true;
-            ++i;
-        }
-    }
-    return false;
-}
-
 QChar mnemonicOf(const QString& text) {
     for (int i = 0; i + 1 < text.size(); ++i) {
-        if (text.at(i) == QLatin1Char('&') && text.at(i + 1) != QLatin1Char('&'))
+        if (text.at(i) != QLatin1Char('&'))
+            continue;
+        if (text.at(i + 1) != QLatin1Char('&'))
             return text.at(i + 1).toLower();
+        ++i; // "&&" is a plain "&"
     }
     return QChar();
+}
+
+bool hasMnemonic(const QString& text) {
+    return !mnemonicOf(text).isNull();
 }
 
 // Positions to try: the first letter of each word, then every other letter.
@@ -71,6 +67,16 @@ void addButtonsAndCaptions(Scope& scope, QWidget* area, bool deep) {
 }
 
 } // namespace
+
+QString withoutMnemonic(const QString& text) {
+    QString plain;
+    for (int i = 0; i < text.size(); ++i) {
+        if (text.at(i) == QLatin1Char('&') && i + 1 < text.size())
+            ++i;
+        plain += text.at(i);
+    }
+    return plain;
+}
 
 QString withMnemonic(const QString& text, QString& taken) {
     if (hasMnemonic(text)) {

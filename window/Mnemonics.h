@@ -11,6 +11,9 @@
 
 class QWidget;
 
+// "&Video modes" is read "Video modes"; "&&" stands for one "&".
+QString withoutMnemonic(const QString& text);
+
 // `text` with "&" before the letter chosen, given the letters taken so far
 // (lower case); adds the letter to `taken`. A text that has one keeps it.
 QString withMnemonic(const QString& text, QString& taken);

@@ -27,8 +27,8 @@
 
 namespace {
 
-QString plain(QString text) {
-    text.remove(QLatin1Char('&'));
+QString plain(const QString& shown) {
+    QString text = withoutMnemonic(shown);
     if (text.endsWith(QLatin1Char(':')))
         text.chop(1);
     return text;

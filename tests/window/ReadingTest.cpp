@@ -5,6 +5,7 @@
 #include "WindowFixture.h"
 
 #include "Bindings.h"
+#include "Mnemonics.h"
 #include "ReadableColours.h"
 #include "Version.h"
 
@@ -137,6 +138,28 @@ TEST(ReadableColours, ContrastIsTheWcagRatio) {
 
 QString withoutAmpersands(QString text) {
     return text.remove(QLatin1Char('&'));
+}
+
+// "&&" is a plain "&", never the mnemonic.
+TEST(Mnemonics, DoubledAmpersandsAreText) {
+    const struct {
+        const char* text;
+        const char* taken; // letters other texts hold
+        const char* marked;
+        const char* takenAfter;
+        const char* read;
+    } cases[] = {
+        {"A && &B", "", "A && &B", "b", "A & B"},
+        {"Save && eject", "s", "Save && &eject", "se", "Save & eject"},
+        {"&Load", "", "&Load", "l", "Load"},
+    };
+    for (const auto& each : cases) {
+        QString taken = QString::fromLatin1(each.taken);
+        EXPECT_EQ(withMnemonic(QString::fromLatin1(each.text), taken), QLatin1String(each.marked))
+            << each.text;
+        EXPECT_EQ(taken, QLatin1String(each.takenAfter)) << each.text;
+        EXPECT_EQ(withoutMnemonic(QString::fromLatin1(each.marked)), QLatin1String(each.read));
+    }
 }
 
 TEST_F(WindowTest, EveryButtonTabAndCaptionHasAMnemonic) {

@@ -230,7 +230,6 @@ class MyAppDelegate : public QObject {
     void restoreSettings(const SettingValues& values);
     void showModified();
     void markSaved(const SettingValues& values);
-    void showTitle(const QString& path);
     void showStatus(const QString& message);
     void updateChoiceLabels();
 

@@ -151,7 +151,7 @@ void MyAppDelegate::setUpEditor() {
         connect(slider, &QSlider::sliderPressed, this, [this] { ++dragCount_; });
 
     saved_ = valuesOf(mCF);
-    showTitle(QString());
+    window->setWindowTitle(windowTitleFor(QString(), QString()));
     assignMnemonics(window);
 }
 
@@ -185,10 +185,6 @@ void MyAppDelegate::showModified() {
 void MyAppDelegate::markSaved(const SettingValues& values) {
     saved_ = values;
     showModified();
-}
-
-void MyAppDelegate::showTitle(const QString& path) {
-    window->setWindowTitle(windowTitleFor(path));
 }
 
 void MyAppDelegate::showStatus(const QString& message) {

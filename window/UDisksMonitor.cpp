@@ -181,19 +181,19 @@ void UDisksMonitor::rebuild() {
     emit changed();
 }
 
-void UDisksMonitor::callOn(const Card& card, const QString& path, const QString& interface,
-                           const QString& method, std::function<void(const QDBusMessage&)> done) {
+void UDisksMonitor::callOn(const QString& path, const QString& interface, const QString& method,
+                           std::function<void(const QDBusMessage&)> done) {
     QDBusMessage call = QDBusMessage::createMethodCall(kService, path, interface, method);
     call << QVariantMap();
     auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [watcher, card, done] {
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [watcher, done] {
         watcher->deleteLater();
         done(watcher->reply());
     });
 }
 
 void UDisksMonitor::mount(const Card& card) {
-    callOn(card, card.fileSystem, kFilesystem, QStringLiteral("Mount"),
+    callOn(card.fileSystem, kFilesystem, QStringLiteral("Mount"),
            [this, card](const QDBusMessage& reply) {
                if (reply.type() != QDBusMessage::ReplyMessage) {
                    emit failed(
@@ -217,7 +217,7 @@ void UDisksMonitor::mount(const Card& card) {
 }
 
 void UDisksMonitor::eject(const Card& card) {
-    callOn(card, card.fileSystem, kFilesystem, QStringLiteral("Unmount"),
+    callOn(card.fileSystem, kFilesystem, QStringLiteral("Unmount"),
            [this, card](const QDBusMessage& reply) {
                if (reply.type() != QDBusMessage::ReplyMessage) {
                    emit failed(
@@ -232,14 +232,13 @@ void UDisksMonitor::eject(const Card& card) {
 }
 
 void UDisksMonitor::powerOff(const Card& card) {
-    callOn(card, card.drive, kDrive, QStringLiteral("PowerOff"),
-           [this, card](const QDBusMessage& reply) {
-               if (reply.type() != QDBusMessage::ReplyMessage) {
-                   emit failed(QStringLiteral("%1 is unmounted and may be removed, but its drive "
-                                              "could not be powered off: %2")
-                                   .arg(card.name, reasonOf(reply)));
-                   return;
-               }
-               emit ejected(card.name);
-           });
+    callOn(card.drive, kDrive, QStringLiteral("PowerOff"), [this, card](const QDBusMessage& reply) {
+        if (reply.type() != QDBusMessage::ReplyMessage) {
+            emit failed(QStringLiteral("%1 is unmounted and may be removed, but its drive "
+                                       "could not be powered off: %2")
+                            .arg(card.name, reasonOf(reply)));
+            return;
+        }
+        emit ejected(card.name);
+    });
 }

@@ -39,8 +39,8 @@ class UDisksMonitor : public CameraMonitor {
     using Interfaces = QMap<QString, QVariantMap>; // interface -> property -> value
     void loadObjects(QDBusPendingCallWatcher* watcher);
     void rebuild();
-    void callOn(const Card& card, const QString& path, const QString& interface,
-                const QString& method, std::function<void(const QDBusMessage&)> done);
+    void callOn(const QString& path, const QString& interface, const QString& method,
+                std::function<void(const QDBusMessage&)> done);
     void powerOff(const Card& card);
 
     QDBusConnection bus_;

@@ -26,10 +26,6 @@ QString volumeOrFolderOf(const QString& path) {
     return folder.isEmpty() ? QDir::rootPath() : folder;
 }
 
-QString windowTitleFor(const QString& path) {
-    return windowTitleFor(path, volumeOrFolderOf(path));
-}
-
 QString windowTitleFor(const QString& path, const QString& volume) {
     if (path.isEmpty())
         return programName();

@@ -8,8 +8,7 @@
 QString volumeOrFolderOf(const QString& path);
 
 // "CONFIG.TXT[*] — KAVELO_CAM — Kavelo Manager", with the platform's place
-// for the modified marker; just the program's name before any file.
-QString windowTitleFor(const QString& path);
-// The same with the volume named as given: a card's label, or that a card
-// was removed ("KAVELO_CAM (removed)").
+// for the modified marker and the volume named as given (a card's label, or
+// that a card was removed: "KAVELO_CAM (removed)"); just the program's name
+// before any file (an empty path).
 QString windowTitleFor(const QString& path, const QString& volume);

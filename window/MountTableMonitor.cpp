@@ -39,7 +39,7 @@ MountTableMonitor::MountTableMonitor(QObject* parent) : CameraMonitor(parent) {
         });
     } else {
         watcher_ = new QFileSystemWatcher(this);
-        for (const QString& folder : removableMediaCandidates(qEnvironmentVariable("USER"))) {
+        for (const QString& folder : removableMediaCandidates(loginName())) {
             if (QFileInfo(folder).isDir())
                 watcher_->addPath(folder);
         }

@@ -13,13 +13,6 @@ OpenPanelAnswerer& installedAnswerer() {
     return answerer;
 }
 
-QString loginName() {
-    QString user = qEnvironmentVariable("USER");
-    if (user.isEmpty())
-        user = qEnvironmentVariable("LOGNAME");
-    return user;
-}
-
 std::optional<QString> runFileDialog(QWidget* parent, const OpenPanelRequest& request) {
     // A static dialog uses the desktop's own file chooser where there is one.
     const QString path =
@@ -39,6 +32,13 @@ QString openPanelNameFilter() {
     // Desktop choosers on other systems match patterns with case.
     return QStringLiteral("Text files (*.[tT][xX][tT])");
 #endif
+}
+
+QString loginName() {
+    QString user = qEnvironmentVariable("USER");
+    if (user.isEmpty())
+        user = qEnvironmentVariable("LOGNAME");
+    return user;
 }
 
 QStringList removableMediaCandidates(const QString& user) {

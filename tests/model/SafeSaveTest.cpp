@@ -4,12 +4,15 @@
 #include "SafeFileReplace.h"
 #include "TestFiles.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -36,7 +39,11 @@ ssize_t faultyWrite(int fd, const void* data, std::size_t size) {
         return ::write(fd, data, size);
     }
 }
+std::vector<ino_t> gFlushed; // the files that fsync was asked to flush
 int faultyFsync(int fd) {
+    struct stat status;
+    if (fstat(fd, &status) == 0)
+        gFlushed.push_back(status.st_ino);
     if (gFault == Fault::Fsync) {
         errno = EIO;
         return -1;
@@ -72,6 +79,7 @@ class SafeSave : public testing::Test {
         setClockForTesting(nullptr);
         gFault = Fault::None;
         gInterruptedOnce = false;
+        gFlushed.clear();
     }
     ScratchDirectory directory;
     KaveloConfigParser config;
@@ -158,6 +166,33 @@ TEST_F(SafeSave, WhatIsNoRegularFileIsNeverReplaced) {
     ASSERT_EQ(symlink("nowhere/CONFIG.TXT", dangling.c_str()), 0);
     stderrOf([&] { EXPECT_FALSE(config.writeConfigFile(dangling.c_str())); });
     EXPECT_EQ(directory.entryCount(), 2);
+}
+
+TEST_F(SafeSave, ARewriteInPlaceFlushesTheFileItself) {
+    // A second name keeps the file where it is: it is rewritten, not replaced.
+    const std::string path = directory.write("CONFIG.TXT", "old");
+    const std::string other = directory.file("OTHER.TXT");
+    ASSERT_EQ(link(path.c_str(), other.c_str()), 0);
+    struct stat before;
+    ASSERT_EQ(stat(path.c_str(), &before), 0);
+    ASSERT_TRUE(config.writeConfigFile(path.c_str()));
+    EXPECT_NE(std::find(gFlushed.begin(), gFlushed.end(), before.st_ino), gFlushed.end());
+    EXPECT_EQ(readWholeFile(other), readWholeFile(path));
+}
+
+TEST_F(SafeSave, ATemporaryOfASaveUnderWayStaysAndDoesNotHoldUpAnother) {
+    // The name of another save's temporary, locked as that save holds it.
+    const std::string busy = directory.write(".kavelo-save-AbC123", "half");
+    const int held = open(busy.c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(flock(held, LOCK_EX), 0);
+    const std::string abandoned = directory.write(".kavelo-save-XyZ789", "left");
+    const std::string path = directory.write("CONFIG.TXT", "old");
+    ASSERT_TRUE(config.writeConfigFile(path.c_str()));
+    EXPECT_EQ(readWholeFile(busy), "half");
+    EXPECT_NE(access(abandoned.c_str(), F_OK), 0);
+    EXPECT_EQ(directory.entryCount(), 2);
+    close(held);
 }
 
 } // namespace

@@ -223,6 +223,11 @@ const Ownership kOwnerships[] = {
     {"a shared file the user's group may write", 1234, kOtherGroup, 0664, Saver::OtherUser, true,
      false},
     {"the user's own file", kOtherUser, kOtherGroup, 0640, Saver::OtherUser, true, true},
+    // Root gives the new file the old one's owner, or its group, or both.
+    {"another user's file, saved by root", 1234, 0, 0644, Saver::Root, true, true},
+    {"root's file of another group, saved by root", 0, kOtherGroup, 0640, Saver::Root, true, true},
+    {"another user's and group's file, saved by root", 1234, kOtherGroup, 0600, Saver::Root, true,
+     true},
 };
 
 TEST(SaveKeepsTheFile, WhoMaySaveAndTheOwnerGroupAndModeThatStay) {
@@ -335,6 +340,43 @@ TEST(SaveKeepsTheFile, ExtendedAttributesAndAclsStay) {
         EXPECT_EQ(identityOf(path).inode != before.inode, attribute.renamed);
         EXPECT_EQ(saveTemporariesIn(folder.path), 0);
     }
+}
+
+// A default ACL of the folder gives each new file, the save's temporary
+// included, an access ACL that the original need not have.
+TEST(SaveKeepsTheFile, WhatTheFolderGivesANewFileIsTakenAwayAgain) {
+    ScratchDirectory folder;
+    const std::string acl = accessAclGrantingUser1234();
+    if (setxattr(folder.path().c_str(), "system.posix_acl_default", acl.data(), acl.size(), 0) != 0)
+        GTEST_SKIP() << "no default ACLs here: " << std::strerror(errno);
+    const std::string path = folder.file("CONFIG.TXT");
+    writeWholeFile(path, kOldText);
+    ASSERT_EQ(removexattr(path.c_str(), "system.posix_acl_access"), 0);
+    const FileIdentity before = identityOf(path);
+
+    ASSERT_TRUE(savingParser(1).writeConfigFile(path.c_str()));
+    EXPECT_NE(identityOf(path).inode, before.inode) << "the new file took its place";
+    EXPECT_EQ(attributeOf(path, "system.posix_acl_access"), "(none)");
+    EXPECT_EQ(identityOf(path).mode, before.mode);
+    EXPECT_EQ(saveTemporariesIn(folder.path()), 0);
+}
+
+// A temporary that a save of the user's left behind with the file's mode,
+// write-only here, is still removed by the user's next save.
+TEST(SaveKeepsTheFile, AWriteOnlyLeftoverTemporaryIsRemoved) {
+    if (geteuid() != 0)
+        GTEST_SKIP() << "needs root to drop to another user";
+    const UserFolder folder;
+    const std::string path = folder.path + "/CONFIG.TXT";
+    writeWholeFile(path, kOldText);
+    const std::string leftover = folder.path + "/.kavelo-save-Ab12Cd";
+    writeWholeFile(leftover, "half");
+    for (const std::string& file : {path, leftover}) {
+        ASSERT_EQ(chown(file.c_str(), kOtherUser, kOtherGroup), 0);
+        ASSERT_EQ(chmod(file.c_str(), 0200), 0);
+    }
+    EXPECT_EQ(saveAs(Saver::OtherUser, path, true), 0) << "outcome bits";
+    EXPECT_EQ(saveTemporariesIn(folder.path), 0);
 }
 
 // ---- A path that loads also saves ------------------------------------------

@@ -76,7 +76,7 @@ done
 first=$("$unpacked/usr/bin/kavelo-config" --version | head -n 1)
 [ "$first" = "kavelo-config $version" ] || fail "kavelo-config --version says '$first'"
 
-installed=$(dpkg-query -W -f='${Status} ${Version}' "$name" 2>/dev/null | sed -n 's/^install ok installed //p')
+installed=$(dpkg-query -W -f='${Status} ${Version}' "$name" 2>/dev/null | sed -n 's/^install ok installed //p' || true)
 if [ -n "$installed" ] && [ -z "${CI:-}" ]; then
     echo "$name $installed is installed on this machine and stays: install and removal not tried" \
         "(CI=true $0 replaces it to try them, or remove it first)"

@@ -6,21 +6,10 @@
 #include "KaveloConfigParser.h"
 #include "LoadMessages.h"
 
-#include <array>
-
 namespace {
 
-using Snapshot = std::array<int, kSettingCount>;
-
-Snapshot snapshot(const KaveloConfigParser& config) {
-    Snapshot values;
-    for (int i = 0; i < kSettingCount; ++i)
-        values[i] = config.getCameraValue(i);
-    return values;
-}
-
 // A note for every setting that changed, except `asked`, the one the user set.
-void noteChanges(const KaveloConfigParser& config, const Snapshot& before, int asked,
+void noteChanges(const KaveloConfigParser& config, const SettingValues& before, int asked,
                  const std::string& reason, std::vector<std::string>& notes) {
     for (int i = 0; i < kSettingCount; ++i) {
         if (i != asked && config.getCameraValue(i) != before[i])
@@ -66,9 +55,9 @@ void chooseResolution(KaveloConfigParser& config, const Assignment& assignment, 
                ", which the window's groups cannot change; set a code 0 to 5 with --raw");
     // As the user would click: first the resolution group, then the field of view.
     if (request.resolutionColumn >= 0)
-        rules::chooseResolution(config, mode, request.resolutionColumn);
+        rules::chooseResolution(config.settings(), mode, request.resolutionColumn);
     if (request.fieldOfViewColumn >= 0)
-        rules::chooseFieldOfView(config, mode, request.fieldOfViewColumn);
+        rules::chooseFieldOfView(config.settings(), mode, request.fieldOfViewColumn);
 }
 
 void chooseFrameRate(KaveloConfigParser& config, const Assignment& assignment, bool raw) {
@@ -80,7 +69,7 @@ void chooseFrameRate(KaveloConfigParser& config, const Assignment& assignment, b
     }
     if (!offered(mode.frameRate, code))
         refuseUnoffered(assignment, code);
-    rules::chooseFrameRate(config, mode, code - 1);
+    rules::chooseFrameRate(config.settings(), mode, code - 1);
 }
 
 void storeValue(KaveloConfigParser& config, const Assignment& assignment, bool raw,
@@ -123,7 +112,7 @@ void applyAssignment(KaveloConfigParser& config, const Assignment& assignment, b
         refuse(assignment.target.name + ": firmware " +
                load_messages::firmwareVersionText(config.getFirmwareNumber()) +
                " keeps no such setting, so the file has no line for it");
-    const Snapshot before = snapshot(config);
+    const SettingValues before = config.settings();
     switch (assignment.request.kind) {
     case Request::Resolution:
         chooseResolution(config, assignment, raw);
@@ -139,8 +128,8 @@ void applyAssignment(KaveloConfigParser& config, const Assignment& assignment, b
 }
 
 void applyRefreshRules(KaveloConfigParser& config, std::vector<std::string>& notes) {
-    const Snapshot before = snapshot(config);
-    rules::applyLoopRecordingLimit(config, rules::kVideoMode1);
-    rules::applyLoopRecordingLimit(config, rules::kVideoMode2);
+    const SettingValues before = config.settings();
+    rules::applyLoopRecordingLimit(config.settings(), rules::kVideoMode1);
+    rules::applyLoopRecordingLimit(config.settings(), rules::kVideoMode2);
     noteChanges(config, before, -1, "the longest clip while recording in a loop", notes);
 }

@@ -33,8 +33,9 @@ SWAPS = [
     ("true", "false"), ("false", "true"),
     (" + 1", " - 1"), (" - 1", " + 1"),
 ]
-TEST_PROGRAMS = ["tests/model/model_tests", "tests/cli/cli_tests"]
-TARGETS = ["model_tests", "cli_tests", "kavelo-config"]
+MODEL_PARTS = ["settings", "format", "storage", "devices"]
+TEST_PROGRAMS = [f"tests/model/{part}/{part}_tests" for part in MODEL_PARTS] + ["tests/cli/cli_tests"]
+TARGETS = [f"{part}_tests" for part in MODEL_PARTS] + ["cli_tests", "kavelo-config"]
 
 
 def code_only(line):

@@ -15,6 +15,7 @@
 #include <vector>
 
 class CameraMonitor;
+class ConfigDocument;
 class QAction;
 class QLabel;
 class QPushButton;
@@ -46,7 +47,7 @@ class MyAppDelegate : public QObject {
     void loadConfigFile(QObject* sender);
     bool applicationOpenFile(const QString& path);
     void configFileDragged(const Notification& notification);
-    void readConfigFile(const char* path);
+    void readConfigFile(const QString& path);
     void saveConfigFile(QObject* sender);
 
     // Control actions: each reads its sender, stores the setting and asks for
@@ -201,9 +202,11 @@ class MyAppDelegate : public QObject {
     Label* contrastLabel = nullptr;
     Label* saturationLabel = nullptr;
 
-    // The editor around the settings: the undo history of the user's changes
-    // (a load starts a new one), and the status bar's last message.
-    QUndoStack* history() const { return history_; }
+    // The open file: its path, settings, history and card. The undo history
+    // holds the user's changes (a load starts a new one).
+    ConfigDocument* document() const { return document_; }
+    QUndoStack* history() const;
+    // The status bar's last message.
     QString statusText() const;
 
     // The wrapper of a control that has no outlet of its own, or nullptr.
@@ -227,9 +230,7 @@ class MyAppDelegate : public QObject {
     void describeControls();
     void setUpEditor();
     void afterUserChange(const SettingValues& before, const Binding& row);
-    void restoreSettings(const SettingValues& values);
-    void showModified();
-    void markSaved(const SettingValues& values);
+    void showTitle();
     void showStatus(const QString& message);
     void updateChoiceLabels();
 
@@ -246,14 +247,9 @@ class MyAppDelegate : public QObject {
 
     QPointer<QAction> saveAction_;
     std::vector<std::pair<const Binding*, QObject*>> unnamedOutlets_;
-    QUndoStack* history_ = nullptr;
+    ConfigDocument* document_ = nullptr;
     QLabel* status_ = nullptr;
-    SettingValues saved_{}; // the settings as last loaded or saved
-    int dragCount_ = 0;     // slider drags begun, so that one drag is one undo step
+    int dragCount_ = 0; // slider drags begun, so that one drag is one undo step
     CameraMonitor* cameraMonitor_ = nullptr;
     QPushButton* ejectButton_ = nullptr;
-    QString loadedVolume_;           // what the title names the loaded file's volume
-    QString loadedCardMount_;        // the mount point of the card the loaded file is on, if any
-    bool cardGone_ = false;          // that card was removed while its file was loaded
-    std::string lastLoadedFileName_; // where Save writes once a later load fails
 };

@@ -35,11 +35,11 @@ rules::Refresh chooseInVideoMode(const Binding& row, long column) {
     const rules::VideoMode& mode = *rules::videoModeOf(row.setting);
     switch (row.view) {
     case View::FieldOfView:
-        return rules::chooseFieldOfView(mCF, mode, column);
+        return rules::chooseFieldOfView(mCF.settings(), mode, column);
     case View::Resolution:
-        return rules::chooseResolution(mCF, mode, column);
+        return rules::chooseResolution(mCF.settings(), mode, column);
     default:
-        return rules::chooseFrameRate(mCF, mode, column);
+        return rules::chooseFrameRate(mCF.settings(), mode, column);
     }
 }
 
@@ -56,7 +56,7 @@ void MyAppDelegate::connectActions() {
         // What the user does to a control is one step of the history.
         const auto userChange = [this, &row](std::function<void()> change) {
             return [this, &row, change] {
-                const SettingValues before = valuesOf(mCF);
+                const SettingValues before = mCF.settings();
                 change();
                 afterUserChange(before, row);
             };

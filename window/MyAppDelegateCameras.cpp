@@ -3,6 +3,7 @@
 // loaded file going away and coming back. Nothing loads by itself: the user
 // may be editing another file.
 #include "CameraMonitor.h"
+#include "ConfigDocument.h"
 #include "FormLookup.h"
 #include "Globals.h"
 #include "MyAppDelegate.h"
@@ -101,41 +102,33 @@ void MyAppDelegate::showCameras() {
 
     // A file loaded before the storage service answered (one opened at
     // launch) is tied to its card as soon as the card is known.
-    if (loadedCardMount_.isEmpty() && !lastLoadedFileName_.empty()) {
-        const QString path = QString::fromStdString(lastLoadedFileName_);
-        if (cardHolding(cameras, path) == nullptr)
+    if (document_->cardMount().isEmpty() && document_->hasFile()) {
+        if (cardHolding(cameras, document_->path()) == nullptr)
             return;
-        noteLoadedCard(path);
-        window->setWindowTitle(windowTitleFor(path, loadedVolume_));
+        noteLoadedCard(document_->path());
     }
     // The card of the loaded file: gone, or back at the same place.
-    if (loadedCardMount_.isEmpty())
+    if (document_->cardMount().isEmpty())
         return;
     const bool present = std::any_of(cameras.begin(), cameras.end(), [this](const Card& card) {
-        return QDir::cleanPath(card.mountPoint) == loadedCardMount_;
+        return QDir::cleanPath(card.mountPoint) == document_->cardMount();
     });
-    if (present == !cardGone_)
+    if (present == !document_->cardGone())
         return;
-    cardGone_ = !present;
-    const QString path = QString::fromStdString(lastLoadedFileName_);
-    if (cardGone_) {
-        window->setWindowTitle(
-            windowTitleFor(path, QStringLiteral("%1 (removed)").arg(loadedVolume_)));
-        showStatus(QStringLiteral("The card %1 was removed: Save cannot write %2 until it is back")
-                       .arg(loadedVolume_, QDir::toNativeSeparators(path)));
-    } else {
-        window->setWindowTitle(windowTitleFor(path, loadedVolume_));
-        showStatus(QStringLiteral("The card %1 is back: Save writes %2 again")
-                       .arg(loadedVolume_, QDir::toNativeSeparators(path)));
-    }
+    document_->setCardGone(!present);
+    const QString path = QDir::toNativeSeparators(document_->path());
+    showStatus(present ? QStringLiteral("The card %1 is back: Save writes %2 again")
+                             .arg(document_->volume(), path)
+                       : QStringLiteral("The card %1 was removed: Save cannot write %2 until it "
+                                        "is back")
+                             .arg(document_->volume(), path));
 }
 
 void MyAppDelegate::noteLoadedCard(const QString& path) {
     const QList<Card> cameras = cameraMonitor_ ? cameraMonitor_->cameras() : QList<Card>();
     const Card* card = cardHolding(cameras, path);
-    loadedCardMount_ = card != nullptr ? QDir::cleanPath(card->mountPoint) : QString();
-    loadedVolume_ = card != nullptr ? card->name : volumeOrFolderOf(path);
-    cardGone_ = false;
+    document_->setPlace(card != nullptr ? card->name : volumeOrFolderOf(path),
+                        card != nullptr ? QDir::cleanPath(card->mountPoint) : QString());
 }
 
 QString MyAppDelegate::cameraFolder() const {
@@ -151,7 +144,7 @@ bool MyAppDelegate::savedToEjectableCard(const QString& path) const {
 // The card of the loaded file, or else the one camera plugged in.
 void MyAppDelegate::ejectCamera() {
     const QList<Card> cameras = cameraMonitor_->cameras();
-    const Card* card = cardHolding(cameras, QString::fromStdString(lastLoadedFileName_));
+    const Card* card = cardHolding(cameras, document_->path());
     if (card == nullptr && cameras.size() == 1)
         card = &cameras.constFirst();
     if (card == nullptr) {

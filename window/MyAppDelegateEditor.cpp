@@ -5,14 +5,13 @@
 #include "Accessibility.h"
 #include "Bindings.h"
 #include "CameraRules.h"
+#include "ConfigDocument.h"
 #include "FormLookup.h"
 #include "Globals.h"
 #include "HelpWindows.h"
 #include "Mnemonics.h"
 #include "MyAppDelegate.h"
 #include "ReadableColours.h"
-#include "SettingsHistory.h"
-#include "WindowTitle.h"
 
 #include <QAction>
 #include <QKeySequence>
@@ -111,12 +110,14 @@ void MyAppDelegate::describeControls() {
 }
 
 void MyAppDelegate::setUpEditor() {
-    history_ = new QUndoStack(this);
+    document_ = new ConfigDocument(mCF, this);
+    connect(document_, &ConfigDocument::titleChanged, this, [this] { showTitle(); });
+    connect(document_, &ConfigDocument::settingsRestored, this, [this] { updateAllControls(); });
     auto* edit = findInWindow<QMenu>(window, "menuEdit");
-    QAction* undo = history_->createUndoAction(edit, QStringLiteral("&Undo"));
+    QAction* undo = history()->createUndoAction(edit, QStringLiteral("&Undo"));
     undo->setObjectName(QStringLiteral("actionUndo"));
     undo->setShortcuts(QKeySequence::Undo);
-    QAction* redo = history_->createRedoAction(edit, QStringLiteral("&Redo"));
+    QAction* redo = history()->createRedoAction(edit, QStringLiteral("&Redo"));
     redo->setObjectName(QStringLiteral("actionRedo"));
     redo->setShortcuts(QKeySequence::Redo);
     edit->addAction(undo);
@@ -150,41 +151,28 @@ void MyAppDelegate::setUpEditor() {
     for (QSlider* slider : window->findChildren<QSlider*>())
         connect(slider, &QSlider::sliderPressed, this, [this] { ++dragCount_; });
 
-    saved_ = valuesOf(mCF);
-    window->setWindowTitle(windowTitleFor(QString(), QString()));
+    showTitle();
     assignMnemonics(window);
 }
 
 void MyAppDelegate::afterUserChange(const SettingValues& before, const Binding& row) {
     updateChoiceLabels();
-    const SettingValues after = valuesOf(mCF);
-    if (after != before) {
-        // A drag of a slider is one step, however many positions it passes.
-        const QSlider* slider = qobject_cast<const QSlider*>(widgetOf(*this, row));
-        const int mergeKey =
-            slider != nullptr && slider->isSliderDown()
-                ? static_cast<int>(&row - bindings().begin()) * 65536 + (dragCount_ & 0xffff)
-                : -1;
-        history_->push(new SettingsChange(
-            stepName(window, row), before, after,
-            [this](const SettingValues& values) { restoreSettings(values); }, mergeKey));
-    }
-    showModified();
+    // A drag of a slider is one step, however many positions it passes: its
+    // steps share the drag's number.
+    const QSlider* slider = qobject_cast<const QSlider*>(widgetOf(*this, row));
+    const int mergeKey = slider != nullptr && slider->isSliderDown() ? dragCount_ : -1;
+    document_->recordChange(stepName(window, row), before, mergeKey);
 }
 
-void MyAppDelegate::restoreSettings(const SettingValues& values) {
-    setValues(mCF, values);
-    updateAllControls();
-    showModified();
+QUndoStack* MyAppDelegate::history() const {
+    return document_ != nullptr ? document_->history() : nullptr;
 }
 
-void MyAppDelegate::showModified() {
-    window->setWindowModified(valuesOf(mCF) != saved_);
-}
-
-void MyAppDelegate::markSaved(const SettingValues& values) {
-    saved_ = values;
-    showModified();
+// The title names the file Save writes, and its marker whether the settings
+// differ from it.
+void MyAppDelegate::showTitle() {
+    window->setWindowTitle(document_->title());
+    window->setWindowModified(document_->isModified());
 }
 
 void MyAppDelegate::showStatus(const QString& message) {

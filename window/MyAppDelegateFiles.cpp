@@ -1,6 +1,7 @@
 // The file workflow: the ways a configuration file reaches the load, the load
 // with its status rows and alerts, and Save.
 #include "Alerts.h"
+#include "ConfigDocument.h"
 #include "FileType.h"
 #include "FormLookup.h"
 #include "Globals.h"
@@ -9,21 +10,16 @@
 #include "MyView.h"
 #include "NotificationCenter.h"
 #include "OpenPanel.h"
-#include "SettingValues.h"
 #include "StatusMessages.h"
-#include "WindowTitle.h"
 
 #include <cerrno>
 
 #include <QAction>
-#include <QByteArray>
 #include <QKeySequence>
 #include <QPushButton>
 #include <QUndoStack>
 #include <QWidget>
 
-#include <algorithm>
-#include <cstring>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -57,22 +53,11 @@ const CommandKeys kCommandKeys[] = {
 
 // configFileName takes a path's UTF-8 bytes with their NUL. A path that does
 // not fit is refused, with an alert, before anything changes.
-bool fitsConfigFileName(const QByteArray& path) {
-    if (static_cast<std::size_t>(path.size()) < kConfigFileNameSize)
+bool fitsConfigFileName(const QString& path) {
+    if (static_cast<std::size_t>(path.toUtf8().size()) < kConfigFileNameSize)
         return true;
     alert(kPathTooLong);
     return false;
-}
-
-void storeConfigFileName(const char* path, std::size_t length) {
-    std::memset(configFileName, 0, kConfigFileNameSize);
-    std::memcpy(configFileName, path, std::min(length, kConfigFileNameSize - 1));
-}
-
-// Every way in loads from configFileName, so that Save writes where it read.
-void loadFrom(MyAppDelegate& delegate, const QByteArray& path) {
-    storeConfigFileName(path.constData(), static_cast<std::size_t>(path.size()));
-    delegate.readConfigFile(configFileName);
 }
 
 } // namespace
@@ -106,14 +91,12 @@ void MyAppDelegate::loadConfigFile(QObject*) {
     const std::optional<QString> chosen = runOpenPanel(window, cameraFolder());
     if (!chosen)
         return; // cancelled: nothing changes
-    const QByteArray path = chosen->toUtf8();
-    if (fitsConfigFileName(path))
-        loadFrom(*this, path);
+    if (fitsConfigFileName(*chosen))
+        readConfigFile(*chosen);
 }
 
 bool MyAppDelegate::applicationOpenFile(const QString& path) {
-    const QByteArray bytes = path.toUtf8();
-    if (!fitsConfigFileName(bytes))
+    if (!fitsConfigFileName(path))
         return false;
     switch (typeOfFile(path)) {
     case FileType::None:
@@ -125,25 +108,24 @@ bool MyAppDelegate::applicationOpenFile(const QString& path) {
     case FileType::PlainText:
         break;
     }
-    loadFrom(*this, bytes);
+    readConfigFile(path);
     return true; // the load tells its own outcome
 }
 
 // A fourth way into the load: a camera's Open, with the same refusal of a
 // path too long.
 void MyAppDelegate::openCamera(const QString& path) {
-    const QByteArray bytes = path.toUtf8();
-    if (fitsConfigFileName(bytes))
-        loadFrom(*this, bytes);
+    if (fitsConfigFileName(path))
+        readConfigFile(path);
 }
 
 void MyAppDelegate::configFileDragged(const Notification& notification) {
     const auto entry = notification.userInfo.constFind(QLatin1String(kConfigPathKey));
     if (entry == notification.userInfo.constEnd() || entry->metaType().id() != QMetaType::QString)
         return;
-    const QByteArray path = entry->toString().toUtf8();
+    const QString path = entry->toString();
     if (fitsConfigFileName(path))
-        loadFrom(*this, path);
+        readConfigFile(path);
 }
 
 void MyAppDelegate::enableSaving() {
@@ -153,14 +135,9 @@ void MyAppDelegate::enableSaving() {
         saveAction_->setEnabled(true);
 }
 
-void MyAppDelegate::readConfigFile(const char* path) {
-    // A refused read changes no setting and no camera time, only the
-    // identification; this copy puts back exactly what the last good load left.
-    const KaveloConfigParser beforeRead = mCF;
-    const QString shownPath = QString::fromUtf8(path);
-    if (mCF.readConfigFile(path)) {
-        lastLoadedFileName_ = path;
-        const SettingValues read = valuesOf(mCF);
+void MyAppDelegate::readConfigFile(const QString& path) {
+    const ConfigDocument::Load load = document_->load(path);
+    if (load.loaded) {
         enableSaving();
         updateAllControls();
         firstRowLabelOutlet->setStringValue(QStringLiteral("Firmware info: ") +
@@ -168,27 +145,19 @@ void MyAppDelegate::readConfigFile(const char* path) {
         secondRowLabelOutlet->setStringValue(
             QStringLiteral("Revision info: ") + QString::fromUtf8(mCF.getRevisionString()) +
             QStringLiteral("\t Camera time:") + QString::fromUtf8(mCF.getCameraTime()));
-        // A new file starts a new history; what the refresh's rule changed is
-        // no longer what the file holds, and the marker and the status say so.
-        history()->clear();
-        markSaved(read);
-        noteLoadedCard(shownPath);
-        window->setWindowTitle(windowTitleFor(shownPath, loadedVolume_));
-        const QString changes = loadRuleChanges(read, valuesOf(mCF));
-        showStatus(loadedStatus(shownPath) +
+        // What the refresh's rule changed is no longer what the file holds,
+        // and the marker and the status say so.
+        noteLoadedCard(path);
+        const QString changes = loadRuleChanges(load.read, mCF.settings());
+        showStatus(loadedStatus(path) +
                    (changes.isEmpty() ? QString() : QStringLiteral(". ") + changes));
         alert(kLoaded);
         return;
     }
-    // The message names what the refused file held; then Save goes back to
-    // writing the last file that loaded, with its own identification, rather
-    // than the settings of one file into another.
+    // The message names what the refused file held.
     const std::string message =
-        load_messages::failureMessage(mCF.getRevisionNumber(), mCF.getFirmwareNumber());
-    mCF = beforeRead;
-    storeConfigFileName(lastLoadedFileName_.data(), lastLoadedFileName_.size());
-    showStatus(refusedStatus(shownPath, QString::fromStdString(message),
-                             QString::fromStdString(lastLoadedFileName_)));
+        load_messages::failureMessage(load.revisionNumber, load.firmwareNumber);
+    showStatus(refusedStatus(path, QString::fromStdString(message), document_->path()));
     alert(message);
 }
 
@@ -199,14 +168,13 @@ void MyAppDelegate::saveConfigFile(QObject*) {
     const QString path = QString::fromUtf8(configFileName);
     // The card's folder may stay behind when the card goes: writing there
     // would put the file on the computer rather than the card.
-    if (cardGone_) {
+    if (document_->cardGone()) {
         showStatus(notSavedStatus(path, ENODEV));
         alert(kNotSaved);
         return;
     }
-    const bool saved = mCF.writeConfigFile(configFileName);
+    const bool saved = document_->save();
     if (saved) {
-        markSaved(valuesOf(mCF));
         showStatus(savedStatus(path));
         if (savedToEjectableCard(path))
             ejectButton_->show();

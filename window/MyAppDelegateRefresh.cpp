@@ -31,7 +31,7 @@ bool applyEnabling(D& delegate, const Binding& row) {
         return open;
     }
     case Enable::LoopLimit:
-        widget->setEnabled(rules::applyLoopRecordingLimit(mCF, *rules::videoModeOf(row.setting)));
+        widget->setEnabled(rules::applyLoopRecordingLimit(mCF.settings(), *rules::videoModeOf(row.setting)));
         return false;
     }
     return true;

@@ -14,8 +14,8 @@ using rules::kVideoMode2;
 // has applied the loop-recording limit, and the refresh after the change
 // applies it again.
 void windowRefresh(KaveloConfigParser& config) {
-    rules::applyLoopRecordingLimit(config, kVideoMode1);
-    rules::applyLoopRecordingLimit(config, kVideoMode2);
+    rules::applyLoopRecordingLimit(config.settings(), kVideoMode1);
+    rules::applyLoopRecordingLimit(config.settings(), kVideoMode2);
 }
 
 struct RuleCase {
@@ -30,61 +30,61 @@ const RuleCase kRuleCases[] = {
     {"60 fps at 1920x1080 narrow moves to 1280x720 wide",
      {{3, 0}, {4, 3}},
      {"video1.frame-rate=60fps"},
-     [](KaveloConfigParser& c) { rules::chooseFrameRate(c, kVideoMode1, 0); },
+     [](KaveloConfigParser& c) { rules::chooseFrameRate(c.settings(), kVideoMode1, 0); },
      {{3, 3}, {4, 1}}},
     {"a frame-rate code keeps a resolution that allows it",
      {{15, 5}, {16, 3}},
      {"video2.frame-rate=2"},
-     [](KaveloConfigParser& c) { rules::chooseFrameRate(c, kVideoMode2, 1); },
+     [](KaveloConfigParser& c) { rules::chooseFrameRate(c.settings(), kVideoMode2, 1); },
      {{15, 5}, {16, 2}}},
     {"25 fps, named by its number, changes no resolution",
      {{15, 1}, {16, 3}},
      {"video2.frame-rate=25"},
-     [](KaveloConfigParser& c) { rules::chooseFrameRate(c, kVideoMode2, 3); },
+     [](KaveloConfigParser& c) { rules::chooseFrameRate(c.settings(), kVideoMode2, 3); },
      {{15, 1}, {16, 4}}},
     {"narrowing 1280x720 raises 60 fps to 30 fps",
      {{3, 3}, {4, 1}},
      {"video1.fov=narrow"},
-     [](KaveloConfigParser& c) { rules::chooseFieldOfView(c, kVideoMode1, 1); },
+     [](KaveloConfigParser& c) { rules::chooseFieldOfView(c.settings(), kVideoMode1, 1); },
      {{3, 2}, {4, 3}}},
     {"narrowing 848x480 keeps 60 fps",
      {{3, 5}, {4, 1}},
      {"video1.fov=Narrow"},
-     [](KaveloConfigParser& c) { rules::chooseFieldOfView(c, kVideoMode1, 1); },
+     [](KaveloConfigParser& c) { rules::chooseFieldOfView(c.settings(), kVideoMode1, 1); },
      {{3, 4}, {4, 1}}},
     {"a resolution keeps the field of view",
      {{15, 0}, {16, 3}},
      {"video2.resolution=848x480"},
-     [](KaveloConfigParser& c) { rules::chooseResolution(c, kVideoMode2, 2); },
+     [](KaveloConfigParser& c) { rules::chooseResolution(c.settings(), kVideoMode2, 2); },
      {{15, 4}, {16, 3}}},
     {"1920x1080 from 848x480 at 60 fps raises the frame rate",
      {{15, 4}, {16, 1}},
      {"video2.resolution=1920x1080"},
-     [](KaveloConfigParser& c) { rules::chooseResolution(c, kVideoMode2, 0); },
+     [](KaveloConfigParser& c) { rules::chooseResolution(c.settings(), kVideoMode2, 0); },
      {{15, 0}, {16, 3}}},
     {"a resolution with its field of view clicks both groups",
      {{3, 5}, {4, 2}},
      {"video1.resolution=1280x720-narrow"},
      [](KaveloConfigParser& c) {
-         rules::chooseResolution(c, kVideoMode1, 1);
-         rules::chooseFieldOfView(c, kVideoMode1, 1);
+         rules::chooseResolution(c.settings(), kVideoMode1, 1);
+         rules::chooseFieldOfView(c.settings(), kVideoMode1, 1);
      },
      {{3, 2}, {4, 3}}},
     {"a resolution code clicks both groups",
      {{3, 4}, {4, 1}},
      {"video1.resolution=1"},
      [](KaveloConfigParser& c) {
-         rules::chooseResolution(c, kVideoMode1, 0);
-         rules::chooseFieldOfView(c, kVideoMode1, 0);
+         rules::chooseResolution(c.settings(), kVideoMode1, 0);
+         rules::chooseFieldOfView(c.settings(), kVideoMode1, 0);
      },
      {{3, 1}, {4, 3}}},
     {"choices apply in order, each with its rule",
      {{3, 0}, {4, 3}},
      {"video1.frame-rate=50fps", "video1.resolution=848x480", "video1.fov=wide"},
      [](KaveloConfigParser& c) {
-         rules::chooseFrameRate(c, kVideoMode1, 1);
-         rules::chooseResolution(c, kVideoMode1, 2);
-         rules::chooseFieldOfView(c, kVideoMode1, 0);
+         rules::chooseFrameRate(c.settings(), kVideoMode1, 1);
+         rules::chooseResolution(c.settings(), kVideoMode1, 2);
+         rules::chooseFieldOfView(c.settings(), kVideoMode1, 0);
      },
      {{3, 5}, {4, 2}}},
     {"loop recording on lowers a long clip",

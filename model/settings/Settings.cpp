@@ -1,7 +1,6 @@
 #include "Settings.h"
 
 #include "CameraRules.h"
-#include "KaveloConfigParser.h"
 
 #include <array>
 #include <cctype>
@@ -270,13 +269,13 @@ static_assert(everyRowInPlace(), "every setting has its row, at its index");
 // The keyword table in the shape the reader and writer index: 64 texts of 256
 // bytes, copied from the rows when the program is compiled.
 struct KeywordTable {
-    char entries[kSettingCount][kTextSize];
+    char entries[kSettingCount][kKeywordSize];
 };
 constexpr KeywordTable buildKeywords() {
     KeywordTable table{};
     for (int i = 0; i < kSettingCount; ++i) {
         const char* keyword = kRows[i].keyword;
-        for (int c = 0; keyword[c] != '\0' && c < kTextSize - 1; ++c)
+        for (int c = 0; keyword[c] != '\0' && c < kKeywordSize - 1; ++c)
             table.entries[i][c] = keyword[c];
     }
     return table;
@@ -312,7 +311,7 @@ std::string nameOf(const char* group, const char* caption) {
 
 } // namespace
 
-const char (&configKeywords)[kSettingCount][kTextSize] = kKeywords.entries;
+const char (&configKeywords)[kSettingCount][kKeywordSize] = kKeywords.entries;
 
 const FieldOfViewRow kFieldOfViewRows[2] = {
     {kVideo1Resolution, "video1", "Field of view", "Wide or narrow picture", "video1.fov"},

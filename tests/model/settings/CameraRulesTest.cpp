@@ -92,13 +92,13 @@ TEST(VideoModeRules, EveryRowForBothModesAndNoOtherSetting) {
             Refresh refresh = Refresh::None;
             switch (c.group) {
             case Group::FieldOfView:
-                refresh = rules::chooseFieldOfView(config, *mode, c.column);
+                refresh = rules::chooseFieldOfView(config.settings(), *mode, c.column);
                 break;
             case Group::Resolution:
-                refresh = rules::chooseResolution(config, *mode, c.column);
+                refresh = rules::chooseResolution(config.settings(), *mode, c.column);
                 break;
             case Group::FrameRate:
-                refresh = rules::chooseFrameRate(config, *mode, c.column);
+                refresh = rules::chooseFrameRate(config.settings(), *mode, c.column);
                 break;
             }
             const std::string what = "mode setting " + std::to_string(mode->resolution) +
@@ -145,7 +145,7 @@ TEST(LoopRecordingRule, LimitsTheClipLengthOnlyWhileLooping) {
             KaveloConfigParser config;
             config.setCameraValue(mode->loopRecording, c.loop);
             config.setCameraValue(mode->clipLength, c.clip);
-            EXPECT_EQ(rules::applyLoopRecordingLimit(config, *mode), c.longClipsOpen);
+            EXPECT_EQ(rules::applyLoopRecordingLimit(config.settings(), *mode), c.longClipsOpen);
             EXPECT_EQ(config.getCameraValue(mode->clipLength), c.clipAfter);
         }
     }

@@ -195,4 +195,12 @@ TEST_F(SafeSave, ATemporaryOfASaveUnderWayStaysAndDoesNotHoldUpAnother) {
     close(held);
 }
 
+TEST(ReplaceFileContents, NoPathIsNoFile) {
+    for (const char* path : {static_cast<const char*>(nullptr), ""}) {
+        int error = 0;
+        EXPECT_FALSE(replaceFileContents(path, "x", 1, &error));
+        EXPECT_EQ(error, ENOENT);
+    }
+}
+
 } // namespace

@@ -1,4 +1,5 @@
 #include "Alerts.h"
+#include "MediaFolders.h"
 #include "OpenPanel.h"
 
 #include <QApplication>

@@ -119,6 +119,13 @@ struct SettingRow {
 
 const SettingRow& settingRow(int index); // index 0..63
 
+// Keyword of each setting as the file names it, from the rows, in the shape
+// the reader and writer index (256 bytes each, NUL included); video mode 2
+// (15..26) repeats the keywords of video mode 1 (3..14), and the custom
+// white-balance triples share "Green Gain" and "Blue Gain".
+constexpr int kKeywordSize = 256;
+extern const char (&configKeywords)[kSettingCount][kKeywordSize];
+
 // The command-line name: the group, a dot, and the caption in lower case with
 // dashes, without a first word that repeats the group: "Recording light" is
 // "recording-light", "Photo size" in group "photo" is "photo.size".

@@ -6,7 +6,7 @@
 // apply them from here.
 #pragma once
 
-class KaveloConfigParser;
+#include "SettingValues.h"
 
 namespace rules {
 
@@ -43,9 +43,9 @@ enum class Refresh { None, AllControls };
 // The user chose a column of a mode's field-of-view, resolution or frame-rate
 // group. The codes change together so that resolution codes 0 to 2 go only
 // with frame-rate codes of 3 or more.
-Refresh chooseFieldOfView(KaveloConfigParser& config, const VideoMode& mode, long column);
-Refresh chooseResolution(KaveloConfigParser& config, const VideoMode& mode, long column);
-Refresh chooseFrameRate(KaveloConfigParser& config, const VideoMode& mode, long column);
+Refresh chooseFieldOfView(SettingValues& values, const VideoMode& mode, long column);
+Refresh chooseResolution(SettingValues& values, const VideoMode& mode, long column);
+Refresh chooseFrameRate(SettingValues& values, const VideoMode& mode, long column);
 
 // The resolution code of a resolution column and a field-of-view column:
 // twice the resolution column, plus 1 for field of view 0 (wide).
@@ -64,7 +64,7 @@ bool combinationAllowed(int resolutionCode, int frameRateCode);
 bool clipLengthAllowed(int loopRecording, int clipLength);
 // Lowers a clip length that loop recording does not allow to 1. Answers
 // whether the longer choices are open.
-bool applyLoopRecordingLimit(KaveloConfigParser& config, const VideoMode& mode);
+bool applyLoopRecordingLimit(SettingValues& values, const VideoMode& mode);
 
 // Custom white-balance gains: the number fields accept 100 to 999.
 constexpr int kMinGain = 100;

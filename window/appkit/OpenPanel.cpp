@@ -1,5 +1,7 @@
 #include "OpenPanel.h"
 
+#include "MediaFolders.h"
+
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QtGlobal>
@@ -32,31 +34,6 @@ QString openPanelNameFilter() {
     // Desktop choosers on other systems match patterns with case.
     return QStringLiteral("Text files (*.[tT][xX][tT])");
 #endif
-}
-
-QString loginName() {
-    QString user = qEnvironmentVariable("USER");
-    if (user.isEmpty())
-        user = qEnvironmentVariable("LOGNAME");
-    return user;
-}
-
-QStringList removableMediaCandidates(const QString& user) {
-    QStringList candidates;
-    if (!user.isEmpty() && !user.contains(QLatin1Char('/'))) {
-        candidates << QStringLiteral("/media/") + user;
-        candidates << QStringLiteral("/run/media/") + user;
-    }
-    candidates << QStringLiteral("/Volumes");
-    return candidates;
-}
-
-QString firstExistingDirectory(const QStringList& candidates) {
-    for (const QString& candidate : candidates) {
-        if (QFileInfo(candidate).isDir())
-            return candidate;
-    }
-    return QString();
 }
 
 std::optional<QString> runOpenPanel(QWidget* parent, const QString& folder) {

@@ -3,6 +3,7 @@
 // configuration file that the camera keeps on its memory card.
 #pragma once
 
+#include "SettingValues.h"
 #include "Settings.h"
 
 #include <cstddef>
@@ -12,11 +13,7 @@ struct ReadReport;
 
 constexpr int kTextSize = 256;      // identification and clock texts, NUL included
 constexpr long kMaxFileSize = 7000; // larger files are refused
-
-// Keyword of each setting as the file names it, from the settings table;
-// video mode 2 (15..26) repeats the keywords of video mode 1 (3..14), and the
-// custom white-balance triples share "Green Gain" and "Blue Gain".
-extern const char (&configKeywords)[kSettingCount][kTextSize];
+static_assert(kTextSize == kKeywordSize, "the file's texts and keywords share one size");
 
 class KaveloConfigParser {
   public:
@@ -26,6 +23,9 @@ class KaveloConfigParser {
     void setDefaults();
     bool setCameraValue(int index, int value);
     int getCameraValue(int index) const;
+    // All of them at once, for a snapshot and for the rules that mend a change.
+    const SettingValues& settings() const { return cameraValues; }
+    SettingValues& settings() { return cameraValues; }
 
     // Identification (accessor forms)
     int getFirmwareNumber() const { return firmwareNumber; }
@@ -78,6 +78,6 @@ class KaveloConfigParser {
     char revisionString[kTextSize];
     int firmwareNumber;
     int revisionNumber;
-    int cameraValues[kSettingCount];
+    SettingValues cameraValues;
     mutable int writeError = 0; // a record of the last write, not a setting
 };

@@ -1,16 +1,11 @@
-// The model at the edges of what it takes: numbers at and past the 32-bit
-// limits and after every kind of white space, setting indices outside the
-// table, the settings of each video mode, firmware numbers of either sign,
-// and a save given no path at all.
+// The file's numbers and settings at the edges of what they take: numbers at
+// and past the 32-bit limits and after every kind of white space, setting
+// indices outside the table, and firmware numbers of either sign.
 #include "CNumbers.h"
-#include "CameraRules.h"
 #include "KaveloConfigParser.h"
 #include "LoadMessages.h"
-#include "SafeFileReplace.h"
-#include "Settings.h"
 #include "TestFiles.h"
 
-#include <cerrno>
 #include <climits>
 #include <cstring>
 #include <gtest/gtest.h>
@@ -74,30 +69,6 @@ TEST(ConfigParser, IndicesOutsideTheTableNeitherReadNorWrite) {
     EXPECT_EQ(config.lastWriteError(), 0);
 }
 
-TEST(SettingsTable, NoValueIsOfferedOutsideTheTable) {
-    for (const int index : {-1, INT_MIN, int{kSettingCount}, 1000000}) {
-        SCOPED_TRACE(index);
-        EXPECT_FALSE(offered(index, 0));
-        EXPECT_EQ(valueCaption(index, 0), nullptr);
-    }
-}
-
-TEST(VideoModes, EachSettingBelongsToTheModeThatHoldsIt) {
-    for (int setting = -1; setting <= kSettingCount; ++setting) {
-        SCOPED_TRACE(setting);
-        const rules::VideoMode* expected = nullptr;
-        if (setting >= kVideo1Resolution && setting <= kVideo1FileFormat)
-            expected = &rules::kVideoMode1;
-        else if (setting >= kVideo2Resolution && setting <= kVideo2FileFormat)
-            expected = &rules::kVideoMode2;
-        EXPECT_EQ(rules::videoModeOf(setting), expected);
-    }
-    // The two modes are twelve settings each, side by side.
-    EXPECT_EQ(kVideo1Resolution, 3);
-    EXPECT_EQ(kVideo2Resolution, 15);
-    EXPECT_EQ(kVideo2FileFormat, 26);
-}
-
 TEST(LoadMessages, FirmwareNumbersOfEitherSign) {
     const std::pair<int, const char*> versions[] = {
         {0, "0.00"},     {5, "0.05"},   {-5, "-0.05"},
@@ -105,14 +76,6 @@ TEST(LoadMessages, FirmwareNumbersOfEitherSign) {
     };
     for (const auto& [number, text] : versions)
         EXPECT_EQ(load_messages::firmwareVersionText(number), text) << number;
-}
-
-TEST(ReplaceFileContents, NoPathIsNoFile) {
-    for (const char* path : {static_cast<const char*>(nullptr), ""}) {
-        int error = 0;
-        EXPECT_FALSE(replaceFileContents(path, "x", 1, &error));
-        EXPECT_EQ(error, ENOENT);
-    }
 }
 
 } // namespace

@@ -27,14 +27,6 @@ std::optional<QString> runOpenPanel(QWidget* parent = nullptr, const QString& fo
 // the camera writes upper-case names such as "CONFIG.TXT".
 QString openPanelNameFilter();
 
-// The places where desktops mount removable media for `user`, in the order in
-// which they are tried.
-QStringList removableMediaCandidates(const QString& user);
-// The user's login name, as the desktop's media folders are named by it.
-QString loginName();
-
-// The first of `candidates` that is an existing directory, or empty.
-QString firstExistingDirectory(const QStringList& candidates);
 
 using OpenPanelAnswerer = std::function<std::optional<QString>(const OpenPanelRequest& request)>;
 

@@ -1,7 +1,7 @@
 #include "MountTableMonitor.h"
 
 #include "CameraFiles.h"
-#include "OpenPanel.h"
+#include "MediaFolders.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,5 @@
 #include "CameraRules.h"
 
-#include "KaveloConfigParser.h"
 
 #include <cstdint>
 
@@ -40,22 +39,22 @@ constexpr Row kResolution[3] = {
     {{4, false}, {5, false}, {4, false}, {5, false}, k_, k_},
 };
 
-Refresh raiseFrameRate(KaveloConfigParser& config, const VideoMode& mode) {
-    if (config.getCameraValue(mode.frameRate) <= 2)
-        config.setCameraValue(mode.frameRate, kLowestFullFrameRate);
+Refresh raiseFrameRate(SettingValues& values, const VideoMode& mode) {
+    if (values[mode.frameRate] <= 2)
+        values[mode.frameRate] = kLowestFullFrameRate;
     return Refresh::AllControls;
 }
 
-Refresh applyTransition(KaveloConfigParser& config, const VideoMode& mode, const Row* table,
+Refresh applyTransition(SettingValues& values, const VideoMode& mode, const Row* table,
                         long columns, long column) {
-    const int code = config.getCameraValue(mode.resolution);
+    const int code = values[mode.resolution];
     if (column < 0 || column >= columns || code < 0 || code > 5)
         return Refresh::None;
     const Transition& step = table[column][code];
     if (step.to == kNoChange)
         return Refresh::None;
-    config.setCameraValue(mode.resolution, step.to);
-    return step.raise ? raiseFrameRate(config, mode) : Refresh::None;
+    values[mode.resolution] = step.to;
+    return step.raise ? raiseFrameRate(values, mode) : Refresh::None;
 }
 
 } // namespace
@@ -82,23 +81,23 @@ const VideoMode* videoModeOf(int setting) {
     return nullptr;
 }
 
-Refresh chooseFieldOfView(KaveloConfigParser& config, const VideoMode& mode, long column) {
-    return applyTransition(config, mode, kFieldOfView, 2, column);
+Refresh chooseFieldOfView(SettingValues& values, const VideoMode& mode, long column) {
+    return applyTransition(values, mode, kFieldOfView, 2, column);
 }
 
-Refresh chooseResolution(KaveloConfigParser& config, const VideoMode& mode, long column) {
-    return applyTransition(config, mode, kResolution, 3, column);
+Refresh chooseResolution(SettingValues& values, const VideoMode& mode, long column) {
+    return applyTransition(values, mode, kResolution, 3, column);
 }
 
-Refresh chooseFrameRate(KaveloConfigParser& config, const VideoMode& mode, long column) {
-    config.setCameraValue(mode.frameRate, static_cast<int>(static_cast<std::int64_t>(column) + 1));
+Refresh chooseFrameRate(SettingValues& values, const VideoMode& mode, long column) {
+    values[mode.frameRate] = static_cast<int>(static_cast<std::int64_t>(column) + 1);
     if (column >= 2)
         return Refresh::None;
     // 60 and 50 fps (and any column below them) need one of the three
     // highest resolution codes.
-    const int code = config.getCameraValue(mode.resolution);
+    const int code = values[mode.resolution];
     if (code >= 0 && code <= 2)
-        config.setCameraValue(mode.resolution, resolutionCode(1, 0));
+        values[mode.resolution] = resolutionCode(1, 0);
     return Refresh::AllControls;
 }
 
@@ -122,10 +121,10 @@ bool clipLengthAllowed(int loopRecording, int clipLength) {
     return loopRecording == 0 || clipLength < 2;
 }
 
-bool applyLoopRecordingLimit(KaveloConfigParser& config, const VideoMode& mode) {
-    const int loop = config.getCameraValue(mode.loopRecording);
-    if (!clipLengthAllowed(loop, config.getCameraValue(mode.clipLength)))
-        config.setCameraValue(mode.clipLength, 1);
+bool applyLoopRecordingLimit(SettingValues& values, const VideoMode& mode) {
+    const int loop = values[mode.loopRecording];
+    if (!clipLengthAllowed(loop, values[mode.clipLength]))
+        values[mode.clipLength] = 1;
     return loop == 0;
 }
 

@@ -1,130 +1,141 @@
-// Binding the delegate to the window: every outlet of the binding table found
-// by its objectName, its caption and its cells named from the settings table.
+// Binding the delegate to the window: the form binds every control from the
+// settings table, and the outlets are the form's controls by their names.
 #include "MyAppDelegate.h"
 
-#include "Bindings.h"
+#include "ConfigDocument.h"
 #include "FormLookup.h"
-#include "Settings.h"
+#include "Globals.h"
+#include "Mnemonics.h"
+#include "SettingsForm.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QSlider>
 #include <QWidget>
 
-#include <iterator>
 #include <stdexcept>
+#include <string>
+
+MyAppDelegate::MyAppDelegate(QObject* parent) : QObject(parent) {}
 
 namespace {
 
-// The form's widget behind each kind of outlet.
-template <class Wrapper> struct FormWidget;
-template <> struct FormWidget<RadioMatrix> { using type = QWidget; };
-template <> struct FormWidget<ButtonCell> { using type = QRadioButton; };
-template <> struct FormWidget<Slider> { using type = QSlider; };
-template <> struct FormWidget<NumberField> { using type = QLineEdit; };
-template <> struct FormWidget<Label> { using type = QLabel; };
-template <> struct FormWidget<Button> { using type = QPushButton; };
-
-// Each wrapper is a child of the delegate and lives as long as it does.
-template <class Wrapper> Wrapper* wrap(D& delegate, QWidget* window, const Binding& row) {
-    auto* wrapper = new Wrapper(findInWindow<typename FormWidget<Wrapper>::type>(window, row.name));
+// Each wrapper of the delegate's own is a child of it and lives as long as it does.
+template <class Wrapper, class Widget>
+Wrapper* wrapOwn(MyAppDelegate& delegate, QWidget* window, const char* name) {
+    auto* wrapper = new Wrapper(findInWindow<Widget>(window, name));
     wrapper->setParent(&delegate);
     return wrapper;
 }
 
-void bindOutlet(D& delegate, QWidget* window, const Binding& row) {
-    std::visit(
-        [&](auto member) {
-            using Member = decltype(member);
-            if constexpr (std::is_same_v<Member, Unnamed<RadioMatrix>>)
-                delegate.keepUnnamedOutlet(row, wrap<RadioMatrix>(delegate, window, row));
-            else if constexpr (std::is_same_v<Member, Unnamed<Slider>>)
-                delegate.keepUnnamedOutlet(row, wrap<Slider>(delegate, window, row));
-            else if constexpr (std::is_same_v<Member, Unnamed<Label>>)
-                delegate.keepUnnamedOutlet(row, wrap<Label>(delegate, window, row));
-            else
-                delegate.*member =
-                    wrap<std::remove_pointer_t<std::decay_t<decltype(delegate.*member)>>>(
-                        delegate, window, row);
-        },
-        row.outlet);
-}
-
-// The captions of a group's columns, or nullptr for a group whose cells the
-// form names itself. A radio group's values start at 0, its first column.
-struct Captions {
-    const char* const* texts;
-    int count;
-};
-Captions columnCaptions(const Binding& row) {
-    switch (row.view) {
-    case View::Column: {
-        const SettingRow& setting = settingRow(row.setting);
-        return {setting.valueCaptions, setting.maximum - setting.minimum + 1};
-    }
-    case View::FrameRate:
-        return {kFrameRateCaptions, static_cast<int>(std::size(kFrameRateCaptions))};
-    case View::Resolution:
-        return {kResolutionCaptions, static_cast<int>(std::size(kResolutionCaptions))};
-    case View::FieldOfView:
-        return {kFieldOfViewCaptions, static_cast<int>(std::size(kFieldOfViewCaptions))};
-    default:
-        return {nullptr, 0};
-    }
-}
-
-// The texts that come from the settings table: the caption beside the
-// control (the label named after the outlet, "...Caption") and the cells.
-void nameFromTable(QWidget* window, D& delegate, const Binding& row) {
-    const char* caption = captionOf(row);
-    auto* label = window->findChild<QLabel*>(QLatin1String(row.name) + QLatin1String("Caption"));
-    if (label != nullptr && caption != nullptr)
-        label->setText(QString::fromUtf8(caption) + QLatin1Char(':'));
-    const Captions captions = columnCaptions(row);
-    if (captions.texts == nullptr)
-        return;
-    RadioMatrix* group = outletOf<RadioMatrix>(delegate, row);
-    for (int column = 0; column < captions.count; ++column) {
-        if (QRadioButton* cell = group->cellAtRow(0, column))
-            cell->setText(QString::fromUtf8(captions.texts[column]));
-    }
+// A control that the form bound, by its name in the form.
+template <class Wrapper> Wrapper* formOutlet(const SettingsForm& form, const char* name) {
+    auto* wrapper = form.control<Wrapper>(name);
+    if (wrapper == nullptr)
+        throw std::runtime_error(std::string("the form binds no control named ") + name);
+    return wrapper;
 }
 
 } // namespace
 
-MyAppDelegate::MyAppDelegate(QObject* parent) : QObject(parent) {}
-
-QObject* MyAppDelegate::unnamedOutlet(const Binding& row) const {
-    for (const auto& [each, wrapper] : unnamedOutlets_) {
-        if (each == &row)
-            return wrapper;
-    }
-    return nullptr;
-}
-
-void MyAppDelegate::keepUnnamedOutlet(const Binding& row, QObject* wrapper) {
-    unnamedOutlets_.emplace_back(&row, wrapper);
+// The outlets that the form's controls stand behind.
+void MyAppDelegate::bindFormOutlets() {
+    syncDateTimeOutlet = formOutlet<RadioMatrix>(*form_, "syncDateTimeOutlet");
+    lensTypeOutlet = formOutlet<RadioMatrix>(*form_, "lensTypeOutlet");
+    artificialLightOutlet = formOutlet<RadioMatrix>(*form_, "artificialLightOutlet");
+    recordingLedOutlet = formOutlet<RadioMatrix>(*form_, "recordingLedOutlet");
+    usbDataCharging_ = formOutlet<RadioMatrix>(*form_, "usbDataCharging");
+    powerOnDefaultsOutlet = formOutlet<RadioMatrix>(*form_, "powerOnDefaultsOutlet");
+    dateTimeFormatOutlet = formOutlet<RadioMatrix>(*form_, "dateTimeFormatOutlet");
+    powerOnAutoRecordOutlet = formOutlet<RadioMatrix>(*form_, "powerOnAutoRecordOutlet");
+    powerOnDelayOutlet = formOutlet<RadioMatrix>(*form_, "powerOnDelayOutlet");
+    powerOffStandByOutlet = formOutlet<RadioMatrix>(*form_, "powerOffStandByOutlet");
+    powerOffDisconnectOutlet = formOutlet<RadioMatrix>(*form_, "powerOffDisconnectOutlet");
+    motionDetectOutlet = formOutlet<RadioMatrix>(*form_, "motionDetectOutlet");
+    motionSensitivityOutlet = formOutlet<RadioMatrix>(*form_, "motionSensitivityOutlet");
+    motionTimeoutOutlet = formOutlet<RadioMatrix>(*form_, "motionTimeoutOutlet");
+    tvVideoOutNTSC_PALOutlet = formOutlet<RadioMatrix>(*form_, "tvVideoOutNTSC_PALOutlet");
+    tvVideoOut43_169Outlet = formOutlet<RadioMatrix>(*form_, "tvVideoOut43_169Outlet");
+    webcamModeOutlet = formOutlet<RadioMatrix>(*form_, "webcamModeOutlet");
+    rotateWebcam_180Outlet = formOutlet<RadioMatrix>(*form_, "rotateWebcam_180Outlet");
+    formatFilesystemTypeOutlet = formOutlet<RadioMatrix>(*form_, "formatFilesystemTypeOutlet");
+    videoSoundFileType1Outlet = formOutlet<RadioMatrix>(*form_, "videoSoundFileType1Outlet");
+    videoSoundFileType2Outlet = formOutlet<RadioMatrix>(*form_, "videoSoundFileType2Outlet");
+    loopRecording1Outlet = formOutlet<RadioMatrix>(*form_, "loopRecording1Outlet");
+    loopRecording2Outlet = formOutlet<RadioMatrix>(*form_, "loopRecording2Outlet");
+    audioVolume1Outlet = formOutlet<RadioMatrix>(*form_, "audioVolume1Outlet");
+    audioVolume2Outlet = formOutlet<RadioMatrix>(*form_, "audioVolume2Outlet");
+    videoTimeStamp1Outlet = formOutlet<RadioMatrix>(*form_, "videoTimeStamp1Outlet");
+    videoTimeStamp2Outlet = formOutlet<RadioMatrix>(*form_, "videoTimeStamp2Outlet");
+    videoDataRate1Outlet = formOutlet<RadioMatrix>(*form_, "videoDataRate1Outlet");
+    videoDataRate2Outlet = formOutlet<RadioMatrix>(*form_, "videoDataRate2Outlet");
+    rotateVideoMode1Outlet = formOutlet<RadioMatrix>(*form_, "rotateVideoMode1Outlet");
+    rotateVideoMode2Outlet = formOutlet<RadioMatrix>(*form_, "rotateVideoMode2Outlet");
+    wideDynamicRange1Outlet = formOutlet<RadioMatrix>(*form_, "wideDynamicRange1Outlet");
+    wideDynamicRange2Outlet = formOutlet<RadioMatrix>(*form_, "wideDynamicRange2Outlet");
+    videoClipLength1Outlet = formOutlet<RadioMatrix>(*form_, "videoClipLength1Outlet");
+    videoClipLength2Outlet = formOutlet<RadioMatrix>(*form_, "videoClipLength2Outlet");
+    videoMode1FOVOutlet = formOutlet<RadioMatrix>(*form_, "videoMode1FOVOutlet");
+    videoMode2FOVOutlet = formOutlet<RadioMatrix>(*form_, "videoMode2FOVOutlet");
+    videoMode1ResOutlet = formOutlet<RadioMatrix>(*form_, "videoMode1ResOutlet");
+    videoMode2ResOutlet = formOutlet<RadioMatrix>(*form_, "videoMode2ResOutlet");
+    videoMode1FPSOutlet = formOutlet<RadioMatrix>(*form_, "videoMode1FPSOutlet");
+    videoMode2FPSOutlet = formOutlet<RadioMatrix>(*form_, "videoMode2FPSOutlet");
+    videoClipLength10Outlet = formOutlet<ButtonCell>(*form_, "videoClipLength10Outlet");
+    video2ClipLength10Outlet = formOutlet<ButtonCell>(*form_, "video2ClipLength10Outlet");
+    videoClipLength15Outlet = formOutlet<ButtonCell>(*form_, "videoClipLength15Outlet");
+    video2ClipLength15Outlet = formOutlet<ButtonCell>(*form_, "video2ClipLength15Outlet");
+    videoClipLengthMaxOutlet = formOutlet<ButtonCell>(*form_, "videoClipLengthMaxOutlet");
+    video2ClipLengthMaxOutlet = formOutlet<ButtonCell>(*form_, "video2ClipLengthMaxOutlet");
+    timeLapseVideo1SliderOutlet = formOutlet<Slider>(*form_, "timeLapseVideo1SliderOutlet");
+    timeLapseVideo2SliderOutlet = formOutlet<Slider>(*form_, "timeLapseVideo2SliderOutlet");
+    timeLapseVideo1Delay = formOutlet<Label>(*form_, "timeLapseVideo1Delay");
+    timeLapseVideo2Delay = formOutlet<Label>(*form_, "timeLapseVideo2Delay");
+    photoTimeStampOutlet = formOutlet<RadioMatrix>(*form_, "photoTimeStampOutlet");
+    rotatePhotoOutlet = formOutlet<RadioMatrix>(*form_, "rotatePhotoOutlet");
+    photoFrameSizeOutlet = formOutlet<RadioMatrix>(*form_, "photoFrameSizeOutlet");
+    timeLapsePhotoSliderOutlet = formOutlet<Slider>(*form_, "timeLapsePhotoSliderOutlet");
+    timeLapsePhotoDelay = formOutlet<Label>(*form_, "timeLapsePhotoDelay");
+    sharpnessSliderOutlet = formOutlet<Slider>(*form_, "sharpnessSliderOutlet");
+    exposureSliderOutlet = formOutlet<Slider>(*form_, "exposureSliderOutlet");
+    contrastSliderOutlet = formOutlet<Slider>(*form_, "contrastSliderOutlet");
+    saturationSliderOutlet = formOutlet<Slider>(*form_, "saturationSliderOutlet");
+    colorOptionSliderOutlet = formOutlet<Slider>(*form_, "colorOptionSliderOutlet");
+    whiteBalanceSliderOutlet = formOutlet<Slider>(*form_, "whiteBalanceSliderOutlet");
+    whiteBalanceCustomRed = formOutlet<NumberField>(*form_, "whiteBalanceCustomRed");
+    whiteBalanceCustomGreen = formOutlet<NumberField>(*form_, "whiteBalanceCustomGreen");
+    whiteBalanceCustomBlue = formOutlet<NumberField>(*form_, "whiteBalanceCustomBlue");
+    sharpnessLabel = formOutlet<Label>(*form_, "sharpnessLabel");
+    exposureLabel = formOutlet<Label>(*form_, "exposureLabel");
+    contrastLabel = formOutlet<Label>(*form_, "contrastLabel");
+    saturationLabel = formOutlet<Label>(*form_, "saturationLabel");
 }
 
 void MyAppDelegate::bindOutlets(QWidget* settingsWindow) {
     window = settingsWindow;
-    for (const Binding& row : bindings())
-        bindOutlet(*this, settingsWindow, row);
-    for (const Binding& row : bindings())
-        nameFromTable(settingsWindow, *this, row);
-    connectActions();
+    form_ = new SettingsForm(mCF, this);
+    form_->bind(settingsWindow);
+    bindFormOutlets();
+    // The file workflow's own.
+    firstRowLabelOutlet = wrapOwn<Label, QLabel>(*this, window, "firstRowLabelOutlet");
+    secondRowLabelOutlet = wrapOwn<Label, QLabel>(*this, window, "secondRowLabelOutlet");
+    saveConfigButtonOutlet = wrapOwn<Button, QPushButton>(*this, window, "saveConfigButtonOutlet");
+    setDefaultsButtonOutlet =
+        wrapOwn<Button, QPushButton>(*this, window, "setDefaultsButtonOutlet");
     connectCommands();
     connectFileCommands();
-    describeControls();
     setUpEditor();
 }
 
-// The Exit button and the Quit menu command both end the program.
+// The Set defaults and Exit buttons, and the Quit menu command.
 void MyAppDelegate::connectCommands() {
+    setDefaultsButtonOutlet->setAction([this] {
+        const SettingValues before = mCF.settings();
+        setDefaultValues(setDefaultsButtonOutlet);
+        form_->showChoiceLabels();
+        document_->recordChange(withoutMnemonic(setDefaultsButtonOutlet->widget()->text()), before);
+    });
     QPushButton* exitButton = findInWindow<QPushButton>(window, "exitButton");
     connect(exitButton, &QPushButton::clicked, this, [this, exitButton] { exit(exitButton); });
     QAction* quit = findInWindow<QAction>(window, "actionQuit");
@@ -134,4 +145,10 @@ void MyAppDelegate::connectCommands() {
 // Nothing is asked or saved on the way out.
 void MyAppDelegate::exit(QObject*) {
     QCoreApplication::quit();
+}
+
+// The file on the card changes only when the user saves.
+void MyAppDelegate::setDefaultValues(Button*) {
+    mCF.setDefaults();
+    updateAllControls();
 }

@@ -1,7 +1,8 @@
-// The settings window's delegate: it holds the window's controls (outlets),
-// turns the user's changes into settings of mCF (actions), and shows the
-// settings in the controls (refresh). The file workflow (load, save, open
-// requests, drop) extends this class in files of its own.
+// The settings window's delegate: the window's controls (outlets), the
+// actions that store a control's choice in mCF, the refresh that shows the
+// settings, and the file workflow (load, save, open requests, drop, cameras).
+// It is the face of three parts behind it: the form bound to the settings
+// table, the document that holds the open file, and the camera monitor.
 #pragma once
 
 #include "Controls.h"
@@ -10,18 +11,14 @@
 #include <QObject>
 #include <QPointer>
 
-#include <string>
-#include <utility>
-#include <vector>
-
 class CameraMonitor;
 class ConfigDocument;
+class SettingsForm;
 class QAction;
 class QLabel;
 class QPushButton;
 class QUndoStack;
 class QWidget;
-struct Binding;
 struct Notification;
 
 class MyAppDelegate : public QObject {
@@ -209,30 +206,21 @@ class MyAppDelegate : public QObject {
     // The status bar's last message.
     QString statusText() const;
 
-    // The wrapper of a control that has no outlet of its own, or nullptr.
-    QObject* unnamedOutlet(const Binding& row) const;
-    void keepUnnamedOutlet(const Binding& row, QObject* wrapper);
+    // The form bound to the settings, through which the outlets and the
+    // actions reach them.
+    SettingsForm* form() const { return form_; }
 
   private:
-    void connectActions();
+    void bindFormOutlets();
     void connectCommands();
     void connectFileCommands();
     void enableSaving();
-    // What an action does, by its row of the binding table.
-    void act(const Binding* row, RadioMatrix* sender);
-    void act(const Binding* row, Slider* sender);
-    void act(const Binding* row, NumberField* sender);
-    void show(const Binding& row);
 
-    // The editor (MyAppDelegateEditor.cpp): names, captions and tooltips of
-    // the controls, menus, status bar and keys; after a user's change its
-    // undo step and modified marker; the title; the status bar.
-    void describeControls();
+    // The editor (MyAppDelegateEditor.cpp): menus, status bar and keys; each
+    // change the user makes as one undo step; the title; the status bar.
     void setUpEditor();
-    void afterUserChange(const SettingValues& before, const Binding& row);
     void showTitle();
     void showStatus(const QString& message);
-    void updateChoiceLabels();
 
     // The camera (MyAppDelegateCameras.cpp): the cards plugged in, shown in
     // the file area with Open or Mount and open; Eject; the card of the
@@ -246,10 +234,9 @@ class MyAppDelegate : public QObject {
     bool savedToEjectableCard(const QString& path) const;
 
     QPointer<QAction> saveAction_;
-    std::vector<std::pair<const Binding*, QObject*>> unnamedOutlets_;
+    SettingsForm* form_ = nullptr;
     ConfigDocument* document_ = nullptr;
     QLabel* status_ = nullptr;
-    int dragCount_ = 0; // slider drags begun, so that one drag is one undo step
     CameraMonitor* cameraMonitor_ = nullptr;
     QPushButton* ejectButton_ = nullptr;
 };

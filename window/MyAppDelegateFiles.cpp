@@ -10,6 +10,7 @@
 #include "MyView.h"
 #include "NotificationCenter.h"
 #include "OpenPanel.h"
+#include "SettingsForm.h"
 #include "StatusMessages.h"
 
 #include <cerrno>
@@ -162,9 +163,7 @@ void MyAppDelegate::readConfigFile(const QString& path) {
 }
 
 void MyAppDelegate::saveConfigFile(QObject*) {
-    for (NumberField* gain :
-         {whiteBalanceCustomRed, whiteBalanceCustomGreen, whiteBalanceCustomBlue})
-        gain->commitPendingEdit();
+    form_->commitPendingEdits();
     const QString path = QString::fromUtf8(configFileName);
     // The card's folder may stay behind when the card goes: writing there
     // would put the file on the computer rather than the card.

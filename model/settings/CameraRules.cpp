@@ -1,6 +1,5 @@
 #include "CameraRules.h"
 
-
 #include <cstdint>
 
 namespace rules {
@@ -150,6 +149,14 @@ int whiteBalanceFromPosition(int position) {
 
 int whiteBalancePosition(int whiteBalance) {
     return whiteBalanceFromPosition(whiteBalance);
+}
+
+int sliderValue(int setting, int position) {
+    return setting == kWhiteBalance ? whiteBalanceFromPosition(position) : position;
+}
+
+int sliderPosition(int setting, int value) {
+    return setting == kWhiteBalance ? whiteBalancePosition(value) : value;
 }
 
 const char* timeLapseText(int code) {

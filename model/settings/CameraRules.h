@@ -79,6 +79,10 @@ int customGainSetting(int whiteBalance, Colour colour);
 // 32-bit arithmetic both ways.
 int whiteBalanceFromPosition(int position);
 int whiteBalancePosition(int whiteBalance);
+// The value a slider's position stands for, and the position that shows a
+// value: the same number, but for the white balance's reversed slider.
+int sliderValue(int setting, int position);
+int sliderPosition(int setting, int value);
 
 // Text of a time-lapse interval code ("Off", "0.25s" .. "60s"); "Off" for a
 // code no interval has.

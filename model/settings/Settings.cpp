@@ -65,13 +65,15 @@ struct Describe {
     const char* caption;
     const char* description;
     const char* formerName;
+    const char* widget; // the control of the form that edits it, or nullptr
 };
 
 constexpr SettingRow row(Setting index, const char* keyword, int defaultValue, Section section,
                          Offer offer, Describe words, int occurrence = 1, int firstFirmware = 0) {
     return {index,       keyword,       defaultValue,      section,       FileLine::Setting,
             occurrence,  offer.control, offer.minimum,     offer.maximum, offer.captions,
-            words.group, words.caption, words.description, firstFirmware, words.formerName};
+            words.group, words.caption, words.description, firstFirmware, words.formerName,
+            words.widget};
 }
 
 // The twelve settings of a video mode, in file order. Video mode 2 repeats
@@ -86,6 +88,7 @@ struct VideoSetting {
     const char* description;
     const char* formerNames[2];
     int secondModeOccurrence;
+    const char* widgets[2]; // the form's control in each mode, or none
 };
 constexpr Offer kResolutionCode = {Control::VideoMode, 0, 5, kResolutionCodes};
 constexpr Offer kFrameRateCode = {Control::VideoMode, 1, 4, kFrameRateCaptions};
@@ -93,105 +96,134 @@ constexpr Offer kFrameRateCode = {Control::VideoMode, 1, 4, kFrameRateCaptions};
 // clang-format off
 constexpr VideoSetting kVideoSettings[12] = {
     {"Movie Resolution", {0, 3}, kResolutionCode, "Resolution",
-     "The picture size of the video and, in its lowest bit, the field of view", {}, 2},
+     "The picture size of the video and, in its lowest bit, the field of view", {}, 2, {}},
     {"Movie Frame Rate", {3, 1}, kFrameRateCode, "Frame rate",
-     "Pictures per second; 60 and 50 fps record at 1280x720 wide and 848x480 only", {}, 2},
+     "Pictures per second; 60 and 50 fps record at 1280x720 wide and 848x480 only", {}, 2, {}},
     {"Movie Time Lapse Record", {0, 0}, slider(kTimeLapse), "Time lapse",
-     "Records one frame per interval; Off records normally", {}, 3},
+     "Records one frame per interval; Off records normally", {}, 3,
+     {"timeLapseVideo1SliderOutlet", "timeLapseVideo2SliderOutlet"}},
     {"Movie Time Lapse Record Customized Value", {1, 1}, kNoControl, "Time lapse custom value",
-     kKeptAsRead, {"video1.time-lapse-custom", "video2.time-lapse-custom"}, 2},
-    {"Movie Sound", {1, 1}, radio(kOffOn), "Sound", "Records sound with the video", {}, 2},
+     kKeptAsRead, {"video1.time-lapse-custom", "video2.time-lapse-custom"}, 2, {}},
+    {"Movie Sound", {1, 1}, radio(kOffOn), "Sound", "Records sound with the video", {}, 2,
+     {"audioVolume1Outlet", "audioVolume2Outlet"}},
     {"Movie Cycle time", {2, 2}, radio(kClipLength), "Clip length",
-     "The length of each video file; loop recording allows 3 or 5 minutes", {}, 2},
+     "The length of each video file; loop recording allows 3 or 5 minutes", {}, 2,
+     {"videoClipLength1Outlet", "videoClipLength2Outlet"}},
     {"Movie Loop Recording", {0, 0}, radio(kOffOn), "Loop recording",
-     "When the card is full, the oldest clip is overwritten", {}, 2},
+     "When the card is full, the oldest clip is overwritten", {}, 2,
+     {"loopRecording1Outlet", "loopRecording2Outlet"}},
     {"Movie Flip", {0, 0}, radio(kFlip), "Orientation",
-     "Rotated 180\xC2\xB0 for a camera mounted upside down", {"video1.flip", "video2.flip"}, 2},
+     "Rotated 180\xC2\xB0 for a camera mounted upside down", {"video1.flip", "video2.flip"}, 2,
+     {"rotateVideoMode1Outlet", "rotateVideoMode2Outlet"}},
     {"Movie Time stamp", {1, 1}, radio(kOffOn), "Time stamp",
-     "Prints the date and time into the picture", {}, 2},
+     "Prints the date and time into the picture", {}, 2,
+     {"videoTimeStamp1Outlet", "videoTimeStamp2Outlet"}},
     {"Movie quality", {1, 1}, radio(kQuality), "Quality",
-     "Higher quality records more data per second", {}, 2},
+     "Higher quality records more data per second", {}, 2,
+     {"videoDataRate1Outlet", "videoDataRate2Outlet"}},
     {"Movie high dynamic range", {0, 0}, radio(kOffOn), "High dynamic range",
-     "Evens out bright and dark parts of the picture", {"video1.hdr", "video2.hdr"}, 2},
+     "Evens out bright and dark parts of the picture", {"video1.hdr", "video2.hdr"}, 2,
+     {"wideDynamicRange1Outlet", "wideDynamicRange2Outlet"}},
     {"Movie file format", {0, 0}, radio(kFileFormat), "File format",
-     "The kind of file the video is recorded into", {}, 2},
+     "The kind of file the video is recorded into", {}, 2,
+     {"videoSoundFileType1Outlet", "videoSoundFileType2Outlet"}},
 };
 
 // The settings outside the video modes and the custom gains, in file order.
 constexpr SettingRow kOtherSettings[] = {
     row(kDateFormat, "Date format", 0, Section::Head, radio(kDateFormats),
-        {"date", "Date format", "The order of year, month and day in the date line", nullptr}),
+        {"date", "Date format", "The order of year, month and day in the date line", nullptr,
+         "dateTimeFormatOutlet"}),
     {kDateTime, "Date time", 1, Section::Head, FileLine::DateLine, 0, Control::RadioGroup, 0, 1,
      kClock, "date", "Camera clock", "Whether a save sets the camera's clock to this computer's time",
-     0, "date.set-clock"},
+     0, "date.set-clock", "syncDateTimeOutlet"},
     row(kDefaultMode, "Default Mode", 0, Section::Head, radio(kModes),
-        {"power", "Start mode", "The mode the camera is in after switching on", "default-mode"}),
+        {"power", "Start mode", "The mode the camera is in after switching on", "default-mode",
+         "powerOnDefaultsOutlet"}),
     row(kPhotoSize, "Photo Mode Capture Size", 0, Section::PhotoMode, radio(kPhotoSizes),
-        {"photo", "Photo size", "The size of each photo", nullptr}),
+        {"photo", "Photo size", "The size of each photo", nullptr, "photoFrameSizeOutlet"}),
     row(kPhotoTimeLapse, "Photo Set Time Lapse Shooting", 0, Section::PhotoMode, slider(kTimeLapse),
-        {"photo", "Time lapse", "Takes one photo per interval; Off takes single photos", nullptr}),
+        {"photo", "Time lapse", "Takes one photo per interval; Off takes single photos", nullptr,
+         "timeLapsePhotoSliderOutlet"}),
     row(kPhotoTimeLapseCustom, "Photo Time Lapse Shooting Customized Value", 1, Section::PhotoMode,
-        kNoControl, {"photo", "Time lapse custom value", kKeptAsRead, "photo.time-lapse-custom"}),
+        kNoControl,
+        {"photo", "Time lapse custom value", kKeptAsRead, "photo.time-lapse-custom", nullptr}),
     row(kPhotoFlip, "Photo Flip", 0, Section::PhotoMode, radio(kFlip),
-        {"photo", "Orientation", "Rotated 180\xC2\xB0 for a camera mounted upside down", "photo.flip"}),
+        {"photo", "Orientation", "Rotated 180\xC2\xB0 for a camera mounted upside down", "photo.flip",
+         "rotatePhotoOutlet"}),
     row(kPhotoTimeStamp, "Photo Time stamp", 1, Section::PhotoMode, radio(kOffOn),
-        {"photo", "Time stamp", "Prints the date and time into the photo", nullptr}),
+        {"photo", "Time stamp", "Prints the date and time into the photo", nullptr,
+         "photoTimeStampOutlet"}),
     row(kPowerOnDelay, "Power on", 1, Section::CameraWide, radio(kPowerOnDelays),
-        {"power", "Power-on delay", "How long the camera waits after power comes on", nullptr}),
+        {"power", "Power-on delay", "How long the camera waits after power comes on", nullptr,
+         "powerOnDelayOutlet"}),
     row(kAutoOff, "Power off", 0, Section::CameraWide, radio(kAutoOffTimes),
-        {"power", "Auto off", "Switches off after this time without use", nullptr}),
+        {"power", "Auto off", "Switches off after this time without use", nullptr,
+         "powerOffStandByOutlet"}),
     row(kAutoRecordExternalPower, "Auto Record with External Power", 0, Section::CameraWide,
         kAutoRecord, {"power", "Record on external power",
                       "Starts recording as soon as the camera gets external power",
-                      "power.auto-record-external"}),
+                      "power.auto-record-external", nullptr}),
     row(kAutoRecordPowerButton, "One Power Button to Auto Record", 0, Section::CameraWide,
         kAutoRecord, {"power", "Record at power button",
                       "Starts recording when the power button switches the camera on",
-                      "power.button-auto-record"}),
+                      "power.button-auto-record", nullptr}),
     row(kOffWhenUnplugged, "Auto Off with External Power disconnected", 0, Section::CameraWide,
         radio(kOffOn), {"power", "Off when unplugged",
-                        "Switches off when external power is disconnected", "power.off-on-disconnect"}),
+                        "Switches off when external power is disconnected", "power.off-on-disconnect",
+"powerOffDisconnectOutlet"}),
     row(kRecordingLight, "LED", 1, Section::CameraWide, radio(kOffOn),
-        {"", "Recording light", "The light that shows the camera is recording", "led"}),
+        {"", "Recording light", "The light that shows the camera is recording", "led",
+         "recordingLedOutlet"}),
     row(kUsbCharging, "Charge from USB Host", 0, Section::CameraWide, radio(kOffOn),
-        {"usb", "USB charging", "Charges from a computer's USB port", nullptr}),
+        {"usb", "USB charging", "Charges from a computer's USB port", nullptr, "usbDataCharging"}),
     row(kLens, "Lens option", 0, Section::CameraWide, radio(kLenses),
-        {"", "Lens", "The lens fitted to the camera, so that the picture is corrected for it", nullptr}),
+        {"", "Lens", "The lens fitted to the camera, so that the picture is corrected for it", nullptr,
+         "lensTypeOutlet"}),
     row(kLightFrequency, "Light frequency", 1, Section::CameraWide, radio(kLightFrequencies),
-        {"", "Light frequency", "The mains frequency, against flicker under artificial light", nullptr}),
+        {"", "Light frequency", "The mains frequency, against flicker under artificial light", nullptr,
+         "artificialLightOutlet"}),
     row(kUsbMode, "Web camera mode", 0, Section::CameraWide, radio(kUsbModes),
-        {"usb", "USB mode", "What the camera is when plugged into a computer", "webcam.mode"}),
+        {"usb", "USB mode", "What the camera is when plugged into a computer", "webcam.mode",
+         "webcamModeOutlet"}),
     row(kWebcamFlip, "Web camera Flip", 0, Section::CameraWide, radio(kFlip),
         {"", "Web camera orientation", "Rotated 180\xC2\xB0 for a web camera mounted upside down",
-         "webcam.flip"}),
+         "webcam.flip", "rotateWebcam_180Outlet"}),
     row(kTvSystem, "TV out", 0, Section::CameraWide, radio(kTvSystems),
-        {"tv", "TV system", "The TV standard of the video output", nullptr}),
+        {"tv", "TV system", "The TV standard of the video output", nullptr,
+         "tvVideoOutNTSC_PALOutlet"}),
     row(kTvAspectRatio, "TV Display Ratio", 0, Section::CameraWide, radio(kTvRatios),
-        {"tv", "TV aspect ratio", "The shape of the picture on a TV", "tv.ratio"}),
+        {"tv", "TV aspect ratio", "The shape of the picture on a TV", "tv.ratio",
+         "tvVideoOut43_169Outlet"}),
     row(kCardFormat, "TF card format filesystem", 0, Section::CameraWide, radio(kCardFormats),
         {"card", "Card format", "The file system the camera formats its card with; firmware 2.18 "
-                                "and later", nullptr}, 1, 218),
+                                "and later", nullptr, "formatFilesystemTypeOutlet"}, 1, 218),
     row(kMotionDetection, "Motion Detect", 0, Section::CameraWide, radio(kOffOn),
-        {"motion", "Motion detection", "Records when something moves", "motion.detect"}),
+        {"motion", "Motion detection", "Records when something moves", "motion.detect",
+         "motionDetectOutlet"}),
     row(kMotionTimeout, "Motion Detect Timeout", 2, Section::CameraWide, radio(kMotionTimeouts),
-        {"motion", "Motion timeout", "Stops recording this long after the motion ends", nullptr}),
+        {"motion", "Motion timeout", "Stops recording this long after the motion ends", nullptr,
+         "motionTimeoutOutlet"}),
     row(kMotionSensitivity, "Motion Detect Sensitivity", 1, Section::CameraWide, radio(kSensitivities),
-        {"motion", "Motion sensitivity", "How little movement starts a recording", nullptr}),
+        {"motion", "Motion sensitivity", "How little movement starts a recording", nullptr,
+         "motionSensitivityOutlet"}),
     row(kWhiteBalance, "White Balance", 0, Section::CameraWide,
         {Control::Slider, 0, 7, kWhiteBalances},
         {"", "White balance", "Colour correction for the light; Custom 1 to 3 use their own gains",
-         "wb.mode"}),
+         "wb.mode", "whiteBalanceSliderOutlet"}),
     row(kColourEffect, "Color Effect", 0, Section::Picture, slider(kColourEffects),
         {"image", "Colour effect", "Pictures in colour, in black and white, or in sepia",
-         "image.color-effect"}),
+         "image.color-effect", "colorOptionSliderOutlet"}),
     row(kExposure, "Exposure Value", 0, Section::Picture, kImageSlider,
-        {"image", "Exposure", "Brighter to the right, darker to the left", nullptr}),
+        {"image", "Exposure", "Brighter to the right, darker to the left", nullptr,
+         "exposureSliderOutlet"}),
     row(kContrast, "Contrast", 0, Section::Picture, kImageSlider,
-        {"image", "Contrast", "Stronger contrast to the right", nullptr}),
+        {"image", "Contrast", "Stronger contrast to the right", nullptr, "contrastSliderOutlet"}),
     row(kSaturation, "Saturation", 0, Section::Picture, kImageSlider,
-        {"image", "Saturation", "Stronger colours to the right", nullptr}),
+        {"image", "Saturation", "Stronger colours to the right", nullptr,
+         "saturationSliderOutlet"}),
     row(kSharpness, "Sharpness", 0, Section::Picture, kImageSlider,
-        {"image", "Sharpness", "Sharper edges to the right", nullptr}),
+        {"image", "Sharpness", "Sharper edges to the right", nullptr, "sharpnessSliderOutlet"}),
 };
 
 // The custom white-balance lines: only the red gain's keyword names its
@@ -227,9 +259,10 @@ constexpr std::array<SettingRow, kSettingCount> buildTable() {
             const VideoSetting& v = kVideoSettings[i];
             const auto index =
                 static_cast<Setting>(kVideo1Resolution + mode * kVideoModeStride + i);
-            rows[index] = row(index, v.keyword, v.defaults[mode], section, v.offer,
-                              {group, v.caption, v.description, v.formerNames[mode]},
-                              mode == 0 ? 1 : v.secondModeOccurrence);
+            rows[index] =
+                row(index, v.keyword, v.defaults[mode], section, v.offer,
+                    {group, v.caption, v.description, v.formerNames[mode], v.widgets[mode]},
+                    mode == 0 ? 1 : v.secondModeOccurrence);
         }
     }
     for (int triple = 0; triple < 3; ++triple) {
@@ -249,7 +282,8 @@ constexpr std::array<SettingRow, kSettingCount> buildTable() {
                            kGainCaptions[colour],
                            kGainDescriptions[colour],
                            0,
-                           kGainFormerNames[triple][colour]};
+                           kGainFormerNames[triple][colour],
+                           nullptr};
         }
     }
     return rows;

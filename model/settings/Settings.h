@@ -115,6 +115,11 @@ struct SettingRow {
     const char* description;
     int firstFirmware;      // firmware number from which the file has its line; 0: all
     const char* formerName; // an older command-line name that still works, or nullptr
+    // The name of the control in the window's form that shows and edits this
+    // setting alone, or nullptr where no control does (the window shows a
+    // video mode's codes, the auto-record pair and the gains in controls of
+    // their own).
+    const char* widget;
 };
 
 const SettingRow& settingRow(int index); // index 0..63

@@ -5,7 +5,8 @@
 // its accessibility actions storing its setting.
 #include "WindowFixture.h"
 
-#include "Bindings.h"
+#include "FormControls.h"
+#include "SettingsForm.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -23,11 +24,11 @@ QAccessibleInterface* accessibleOf(QObject* object) {
 
 TEST_F(WindowTest, EveryControlIsNamedAndLabelledByItsCaption) {
     int named = 0;
-    for (const Binding& row : bindings()) {
+    for (const FormControl& row : formControls()) {
         if (!editsASetting(row))
             continue;
         SCOPED_TRACE(row.name);
-        QWidget* control = widgetOf(d(), row);
+        QWidget* control = d().form()->widgetOf(row);
         QAccessibleInterface* face = accessibleOf(control);
         ASSERT_NE(face, nullptr);
         const QString expected =
@@ -40,11 +41,11 @@ TEST_F(WindowTest, EveryControlIsNamedAndLabelledByItsCaption) {
         for (const auto& [label, relation] : face->relations(QAccessible::Label))
             labelled = labelled || label->object() == caption;
         EXPECT_TRUE(labelled);
-        if (row.view != View::Slider && row.view != View::WhiteBalance && row.view != View::Gain) {
+        if (qobject_cast<QSlider*>(control) == nullptr && row.shows != Shows::Gain) {
             EXPECT_EQ(face->role(), QAccessible::Grouping);
         }
         EXPECT_NE(control->toolTip().indexOf(QStringLiteral("(kavelo-config: ")), -1);
-        if (row.view == View::Gain) { // one colour's gain of each custom white balance
+        if (row.shows == Shows::Gain) { // one colour's gain of each custom white balance
             const QStringList names = commandLineNamesOf(row);
             ASSERT_EQ(names.size(), 3);
             for (int triple = 0; triple < 3; ++triple)

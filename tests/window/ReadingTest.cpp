@@ -4,9 +4,10 @@
 // tab and caption, and Help, About and the tab keys.
 #include "WindowFixture.h"
 
-#include "Bindings.h"
+#include "FormControls.h"
 #include "Mnemonics.h"
 #include "ReadableColours.h"
+#include "SettingsForm.h"
 #include "Version.h"
 
 #include <QAction>
@@ -50,9 +51,9 @@ TEST_F(WindowTest, EveryControlIsReachableAt1024x600) {
         EXPECT_TRUE(whole.contains(inWindow(button, window.get()))) << name;
         EXPECT_GE(button->width(), button->minimumSizeHint().width()) << name;
     }
-    for (const Binding& row : bindings()) {
-        QWidget* control = widgetOf(d(), row);
-        if (control == nullptr || row.view == View::Status)
+    for (const FormControl& row : formControls()) {
+        QWidget* control = d().form()->widgetOf(row);
+        if (control == nullptr)
             continue;
         SCOPED_TRACE(row.name);
         QScrollArea* area = scrollAreaAround(control);

@@ -2,6 +2,7 @@
 #include "CommandLine.h"
 #include "Commands.h"
 #include "ConfigFile.h"
+#include "ConfigFileText.h"
 #include "ExitCodes.h"
 #include "FileLock.h"
 #include "KaveloConfigParser.h"
@@ -44,7 +45,7 @@ int runSyncClock(const CommandLine& line) {
     KaveloConfigParser config;
     load(path, config);
     // Without a date line the save would set no clock while reporting success.
-    if (!hasDateLine(config))
+    if (!dateFormatHasLine(config.getCameraValue(kDateFormat)))
         throw CommandFailure(kExitValueRefused,
                              path + ": " + settingName(kDateFormat) + " is " +
                                  std::to_string(config.getCameraValue(kDateFormat)) +

@@ -1,5 +1,7 @@
 #include "ConfigFile.h"
 
+#include "ConfigFileText.h"
+
 #include "Describe.h"
 #include "ExitCodes.h"
 #include "KaveloConfigParser.h"
@@ -20,15 +22,11 @@ namespace {
 // line of a setting that the file's firmware does not keep: every file of
 // such a firmware lacks it.
 void printDiagnostics(const ReadReport& report, const KaveloConfigParser& config, bool loaded) {
-    std::vector<std::string> expected;
-    for (int i = 0; loaded && i < kSettingCount; ++i) {
-        if (report.missing[static_cast<std::size_t>(i)] && !settingIsWritten(config, i))
-            expected.push_back(std::string("Problem parsing file: ") + configKeywords[i] +
-                               " keyword not found!!!\n");
-    }
-    for (const std::string& message : report.messages) {
-        if (std::find(expected.begin(), expected.end(), message) == expected.end())
-            std::fputs(message.c_str(), stderr);
+    for (const ReadDiagnostic& message : report.messages) {
+        const bool expected = loaded && message.missingSetting >= 0 &&
+                              !settingIsWritten(config, message.missingSetting);
+        if (!expected)
+            std::fputs(message.text.c_str(), stderr);
     }
 }
 
@@ -77,16 +75,12 @@ void load(const std::string& path, KaveloConfigParser& config) {
         throw CommandFailure(kExitUnreadable, path + ": " + message);
 }
 
-bool hasDateLine(const KaveloConfigParser& config) {
-    const int format = config.getCameraValue(kDateFormat);
-    return format >= 0 && format <= 2;
-}
-
 void save(const std::string& path, KaveloConfigParser& config, bool keepClock,
           std::vector<std::string>& notes) {
     if (keepClock)
         config.setCameraValue(kDateTime, 0);
-    if (config.getCameraValue(kDateTime) != 0 && !hasDateLine(config))
+    if (config.getCameraValue(kDateTime) != 0 &&
+        !dateFormatHasLine(config.getCameraValue(kDateFormat)))
         notes.push_back(settingName(kDateFormat) + " " +
                         std::to_string(config.getCameraValue(kDateFormat)) +
                         " has no date line, so the camera's clock is not set");

@@ -28,7 +28,3 @@ void load(const std::string& path, KaveloConfigParser& config);
 // file is then as it was.
 void save(const std::string& path, KaveloConfigParser& config, bool keepClock,
           std::vector<std::string>& notes);
-
-// Whether a save with setting 1 on writes a date line: only the date formats
-// 0 to 2 have one.
-bool hasDateLine(const KaveloConfigParser& config);

@@ -37,7 +37,7 @@ void appendGainTriple(std::string& out, const KaveloConfigParser& config, int re
 
 void appendDateLine(std::string& out, const KaveloConfigParser& config, const std::tm& now) {
     if (config.getCameraValue(kDateTime) == 0) {
-        // Split so that no "??/" or "??-" reads as a trigraph.
+        // Split: compilers still warn of "??/" and "??-" as trigraphs.
         out += "Date time=[????"
                "/??"
                "/??"
@@ -46,9 +46,12 @@ void appendDateLine(std::string& out, const KaveloConfigParser& config, const st
                ":??];\n\n";
         return;
     }
+    const int format = config.getCameraValue(kDateFormat);
+    if (!dateFormatHasLine(format))
+        return; // a date format the camera does not know: no date line at all
     const int year = now.tm_year + 1900;
     const int month = now.tm_mon + 1;
-    switch (config.getCameraValue(kDateFormat)) {
+    switch (format) {
     case 0:
         appendf(out, "Date time=[%04d/%02d/%02d-%02d:%02d:%02d];\n\n", year, month, now.tm_mday,
                 now.tm_hour, now.tm_min, now.tm_sec);
@@ -57,16 +60,18 @@ void appendDateLine(std::string& out, const KaveloConfigParser& config, const st
         appendf(out, "Date time=[%02d/%02d/%04d-%02d:%02d:%02d];\n\n", now.tm_mday, month, year,
                 now.tm_hour, now.tm_min, now.tm_sec);
         break;
-    case 2:
+    default: // 2
         appendf(out, "Date time=[%02d/%02d/%04d-%02d:%02d:%02d];\n\n", month, now.tm_mday, year,
                 now.tm_hour, now.tm_min, now.tm_sec);
-        break;
-    default: // a date format the camera does not know: no date line at all
         break;
     }
 }
 
 } // namespace
+
+bool dateFormatHasLine(int dateFormat) {
+    return dateFormat >= 0 && dateFormat <= 2;
+}
 
 void setClockForTesting(ClockFunction clock) {
     gClock = clock != nullptr ? clock : systemClock;

@@ -7,6 +7,10 @@
 
 class KaveloConfigParser;
 
+// Whether a save that sets the camera's clock writes a date line in this date
+// format: only the formats 0 to 2 have a layout for it.
+bool dateFormatHasLine(int dateFormat);
+
 // `localNow` is the computer's local time for the date line; it is read only
 // when the "Date time" setting asks for the camera's clock to be set.
 std::string configFileText(const KaveloConfigParser& config, const std::tm& localNow);

@@ -1,5 +1,7 @@
 #include "LoadMessages.h"
 
+#include "CameraRules.h"
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -17,14 +19,14 @@ std::string firmwareVersionText(int firmwareNumber) {
 }
 
 std::string failureMessage(int revisionNumber, int firmwareNumber) {
-    const std::string first = "v" + firmwareVersionText(kFirstFirmware);
-    const std::string last = "v" + firmwareVersionText(kLastFirmware);
-    if (revisionNumber != kRevision)
+    const std::string first = "v" + firmwareVersionText(rules::kFirstSupportedFirmware);
+    const std::string last = "v" + firmwareVersionText(rules::kLastSupportedFirmware);
+    if (revisionNumber != rules::kSupportedRevision)
         return "Camera revision not supported! \nActually supported only revision v00" +
-               std::to_string(kRevision);
-    if (firmwareNumber < kFirstFirmware)
+               std::to_string(rules::kSupportedRevision);
+    if (firmwareNumber < rules::kFirstSupportedFirmware)
         return "Camera firmware too old! \nSupported from version " + first + " to " + last;
-    if (firmwareNumber <= kLastFirmware)
+    if (firmwareNumber <= rules::kLastSupportedFirmware)
         return "Unknown file format!";
     return "Firmware v" + firmwareVersionText(firmwareNumber) +
            " not supported!\nKavelo Manager needs to be updated! \nSupported from version " +

@@ -279,8 +279,8 @@ TEST(ReaderReport, NamesWhatTheFileLackedAsWellAsSayingItOnStandardError) {
         expected.set(setting);
     EXPECT_EQ(report.missing, expected);
     std::string messages;
-    for (const std::string& message : report.messages)
-        messages += message;
+    for (const ReadDiagnostic& message : report.messages)
+        messages += message.text;
     EXPECT_EQ(messages, notFound("LED") + notFound("Customized White Balance 3 Red Gain") +
                             notFound("Green Gain"));
     EXPECT_EQ(printed, messages);

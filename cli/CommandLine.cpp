@@ -1,47 +1,12 @@
 #include "CommandLine.h"
 
+#include "CommandTable.h"
 #include "ExitCodes.h"
 
 namespace {
 
-enum Option : unsigned { kJson = 1, kRaw = 2, kKeepClock = 4 };
-
-struct CommandShape {
-    const char* name;
-    std::size_t minOperands;
-    std::size_t maxOperands;
-    unsigned options;
-    const char* usage;
-};
-
-constexpr std::size_t kMany = static_cast<std::size_t>(-1);
-
-const CommandShape kCommands[] = {
-    {"show", 1, 1, kJson, "show FILE [--json]"},
-    {"get", 2, kMany, 0, "get FILE NAME..."},
-    {"set", 2, kMany, kRaw | kKeepClock, "set FILE NAME=VALUE... [--raw] [--keep-clock]"},
-    {"sync-clock", 1, 1, 0, "sync-clock FILE"},
-    {"copy", 2, 2, kKeepClock, "copy SRC DST [--keep-clock]"},
-    {"check", 1, 1, 0, "check FILE"},
-    {"cameras", 0, 0, kJson, "cameras [--json]"},
-};
-
-struct OptionName {
-    const char* name;
-    Option option;
-};
-const OptionName kOptions[] = {{"--json", kJson}, {"--raw", kRaw}, {"--keep-clock", kKeepClock}};
-
 [[noreturn]] void usageError(const std::string& message) {
     throw CommandFailure(kExitUsage, message + "\nTry 'kavelo-config --help'.");
-}
-
-const CommandShape* findCommand(const std::string& name) {
-    for (const CommandShape& shape : kCommands) {
-        if (name == shape.name)
-            return &shape;
-    }
-    return nullptr;
 }
 
 } // namespace
@@ -63,8 +28,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
         usageError("no command given");
 
     line.command = arguments[0];
-    const CommandShape* shape = findCommand(line.command);
-    if (shape == nullptr)
+    const Command* command = findCommand(line.command);
+    if (command == nullptr)
         usageError("unknown command '" + line.command + "'");
 
     unsigned given = 0;
@@ -80,15 +45,15 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
             continue;
         }
         const OptionName* option = nullptr;
-        for (const OptionName& candidate : kOptions) {
+        for (const OptionName& candidate : commandOptions()) {
             if (argument == candidate.name)
                 option = &candidate;
         }
         if (option == nullptr)
             usageError("unknown option '" + argument + "'");
-        if ((shape->options & option->option) == 0)
+        if ((command->options & option->option) == 0)
             usageError(line.command + " takes no option " + argument + "; usage: kavelo-config " +
-                       shape->usage);
+                       usageOf(*command));
         given |= option->option;
     }
     line.json = (given & kJson) != 0;
@@ -96,14 +61,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     line.keepClock = (given & kKeepClock) != 0;
 
     const std::size_t count = line.operands.size();
-    if (count < shape->minOperands || count > shape->maxOperands)
-        usageError("usage: kavelo-config " + std::string(shape->usage));
+    const std::size_t least = command->operands.size();
+    if (count < least || (count > least && !command->lastRepeats))
+        usageError("usage: kavelo-config " + usageOf(*command));
     return line;
-}
-
-std::vector<std::string> commandUsages() {
-    std::vector<std::string> usages;
-    for (const CommandShape& shape : kCommands)
-        usages.emplace_back(shape.usage);
-    return usages;
 }

@@ -18,8 +18,3 @@ struct CommandLine {
 // usage CommandFailure for an unknown command or option, an option the
 // command does not take, or a wrong number of operands.
 CommandLine parseCommandLine(const std::vector<std::string>& arguments);
-
-// The usage of each command, "show FILE [--json]" and so on, in the order of
-// --help: the shell completion takes the commands, their operands and their
-// options from these.
-std::vector<std::string> commandUsages();

@@ -1,5 +1,6 @@
 #include "HelpText.h"
 
+#include "CommandTable.h"
 #include "Describe.h"
 #include "KaveloConfigParser.h"
 #include "SettingNames.h"
@@ -14,25 +15,9 @@ Reads and changes the configuration file of a Kavelo video camera, applying
 the same rules as the Kavelo Manager window.
 
 Commands:
-  show FILE [--json]     identification, camera time and every setting, with
-                         its name, value and meaning
-  get FILE NAME...       the value of each named setting, one per line
-  set FILE NAME=VALUE... [--raw] [--keep-clock]
-                         change settings and save the file
-  sync-clock FILE        save the file with this computer's time as the
-                         camera's new clock, nothing else changed
-  copy SRC DST [--keep-clock]
-                         give the file DST the settings of the file SRC,
-                         keeping DST's firmware and revision (settings SRC
-                         lacks keep DST's values)
-  check FILE             report what would stop the camera or the window:
-                         unsupported identification, missing keywords, values
-                         no control offers, resolution and frame rate that do
-                         not go together, clip lengths too long for loop
-                         recording
-  cameras [--json]       the cameras connected now: every mounted card that
-                         holds a camera's configuration file at its top
-  --help, -h             this text
+)";
+
+const char kGeneralOptions[] = R"(  --help, -h             this text
   --version, -V          the program's version
 
 Command options:
@@ -101,7 +86,7 @@ Settings (index, name, values the window offers):
 } // namespace
 
 std::string helpText() {
-    std::string text = kGeneral;
+    std::string text = std::string(kGeneral) + commandSummaries() + kGeneralOptions;
     for (int i = 0; i < kSettingCount; ++i) {
         char line[64];
         std::snprintf(line, sizeof line, "  %2d %-27s ", i, settingName(i).c_str());

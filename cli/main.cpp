@@ -1,6 +1,6 @@
 // kavelo-config: the command-line companion of Kavelo Manager.
 #include "CommandLine.h"
-#include "Commands.h"
+#include "CommandTable.h"
 #include "ExitCodes.h"
 #include "HelpText.h"
 #include "Version.h"
@@ -11,15 +11,6 @@
 #include <vector>
 
 namespace {
-
-struct CommandEntry {
-    const char* name;
-    int (*run)(const CommandLine&);
-};
-const CommandEntry kCommands[] = {
-    {"show", runShow}, {"get", runGet},     {"set", runSet},         {"sync-clock", runSyncClock},
-    {"copy", runCopy}, {"check", runCheck}, {"cameras", runCameras},
-};
 
 int run(const std::vector<std::string>& arguments) {
     const CommandLine line = parseCommandLine(arguments);
@@ -32,11 +23,8 @@ int run(const std::vector<std::string>& arguments) {
                    stdout);
         return kExitSuccess;
     }
-    for (const CommandEntry& entry : kCommands) {
-        if (line.command == entry.name)
-            return entry.run(line);
-    }
-    return kExitUsage; // parseCommandLine knows the same commands
+    const Command* command = findCommand(line.command);
+    return command != nullptr ? command->run(line) : kExitUsage;
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 #include "CompletionWords.h"
 
 #include "CameraRules.h"
-#include "CommandLine.h"
 #include "SettingNames.h"
 #include "Settings.h"
 #include "ValueParser.h"
@@ -109,40 +108,6 @@ std::string captionWord(const std::string& caption) {
         word += c;
     }
     return word;
-}
-
-CommandForm commandForm(const std::string& usage) {
-    std::istringstream words(usage);
-    CommandForm form;
-    words >> form.name;
-    for (std::string word; words >> word;) {
-        if (word.size() > 2 && word.front() == '[' && word.back() == ']') {
-            form.options.push_back(word.substr(1, word.size() - 2));
-            continue;
-        }
-        const std::string ellipsis = "...";
-        if (word.size() > ellipsis.size() &&
-            word.compare(word.size() - ellipsis.size(), ellipsis.size(), ellipsis) == 0) {
-            form.lastRepeats = true;
-            word.erase(word.size() - ellipsis.size());
-        }
-        if (word == "FILE" || word == "SRC" || word == "DST")
-            form.operands.push_back(Operand::File);
-        else if (word == "NAME")
-            form.operands.push_back(Operand::Name);
-        else if (word == "NAME=VALUE")
-            form.operands.push_back(Operand::Assignment);
-        else
-            throw std::runtime_error("unknown operand '" + word + "' in '" + usage + "'");
-    }
-    return form;
-}
-
-std::vector<CommandForm> commandForms() {
-    std::vector<CommandForm> forms;
-    for (const std::string& usage : commandUsages())
-        forms.push_back(commandForm(usage));
-    return forms;
 }
 
 std::vector<SettingWords> settingWords() {

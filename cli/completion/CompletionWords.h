@@ -7,27 +7,11 @@
 #include <string>
 #include <vector>
 
-enum class Operand { File, Name, Assignment };
-
-struct CommandForm {
-    std::string name;
-    std::vector<Operand> operands; // in order
-    bool lastRepeats = false;      // "NAME...": any number of the last operand
-    std::vector<std::string> options;
-};
-
 struct SettingWords {
     std::string name;
     int index; // the number that names the setting too, or -1
     std::vector<std::string> values;
 };
-
-// The form of a usage line such as "set FILE NAME=VALUE... [--raw]". Throws
-// std::runtime_error for a placeholder it does not know.
-CommandForm commandForm(const std::string& usage);
-
-// The form of every command, in the order of --help.
-std::vector<CommandForm> commandForms();
 
 // Every name a setting can be given, with its value words. Throws
 // std::runtime_error if a word would not be read back as its caption.

@@ -2,6 +2,7 @@
 // template with the program's commands, options, setting names and value
 // words put in at the line "@KAVELO_CONFIG_WORDS@".
 //   kavelo-config-completion TEMPLATE OUTPUT
+#include "CommandTable.h"
 #include "CompletionWords.h"
 
 #include <cstdio>
@@ -52,14 +53,13 @@ std::string labels(const SettingWords& setting) {
 }
 
 std::string words() {
-    const std::vector<CommandForm> forms = commandForms();
     const std::vector<SettingWords> settings = settingWords();
     std::ostringstream out;
 
-    std::vector<std::string> commands;
-    for (const CommandForm& form : forms)
-        commands.push_back(form.name);
-    out << "_kavelo_config_commands=" << quoted(commands) << "\n";
+    std::vector<std::string> commandNames;
+    for (const Command& command : commands())
+        commandNames.push_back(command.name);
+    out << "_kavelo_config_commands=" << quoted(commandNames) << "\n";
 
     std::vector<std::string> names;
     for (const SettingWords& setting : settings)
@@ -68,20 +68,21 @@ std::string words() {
 
     out << "# The operands of a command in order; \"...\" after the last: it repeats.\n"
            "_kavelo_config_operands() {\n    case $1 in\n";
-    for (const CommandForm& form : forms) {
+    for (const Command& command : commands()) {
         std::vector<std::string> operands;
-        for (Operand operand : form.operands)
-            operands.emplace_back(operandWord(operand));
-        if (form.lastRepeats && !operands.empty())
+        for (const OperandSlot& operand : command.operands)
+            operands.emplace_back(operandWord(operand.kind));
+        if (command.lastRepeats && !operands.empty())
             operands.back() += "...";
-        out << "    " << form.name << ") echo " << quoted(operands) << " ;;\n";
+        out << "    " << command.name << ") echo " << quoted(operands) << " ;;\n";
     }
     out << "    esac\n}\n\n";
 
     out << "# The options a command takes.\n_kavelo_config_options() {\n    case $1 in\n";
-    for (const CommandForm& form : forms) {
-        if (!form.options.empty())
-            out << "    " << form.name << ") echo " << quoted(form.options) << " ;;\n";
+    for (const Command& command : commands()) {
+        const std::vector<std::string> options = optionNamesOf(command);
+        if (!options.empty())
+            out << "    " << command.name << ") echo " << quoted(options) << " ;;\n";
     }
     out << "    esac\n}\n\n";
 

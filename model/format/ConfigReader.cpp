@@ -159,7 +159,7 @@ void KaveloConfigParser::readCustomWhiteBalances(const char* text, long length,
     long position = 0;
     for (int setting = kCustom1Red; setting <= kCustom3Blue; ++setting) {
         const char* keyword = configKeywords[setting];
-        const int offset = searchOffset(settingKey(setting), text + position, length - position);
+        const int offset = searchKeywordOffset(keyword, text + position, length - position);
         if (offset < 0) {
             // The gain keeps its value and the search goes on from here.
             report.addMissing(setting, keyword);
@@ -280,7 +280,8 @@ bool KaveloConfigParser::parseText(const char* text, long length, ReadReport& re
                 readCustomWhiteBalances(text, length, report);
             break;
         case FileLine::Setting:
-            if (!valueOf(settingKey(setting), text, length, &cameraValues[setting], row.occurrence))
+            if (!getValueForKeyword(configKeywords[setting], text, length, &cameraValues[setting],
+                                    row.occurrence))
                 report.addMissing(setting, row.keyword);
             break;
         }
@@ -291,14 +292,13 @@ bool KaveloConfigParser::parseText(const char* text, long length, ReadReport& re
 // The "Date time" line's value becomes the camera time; a file without that
 // line keeps the earlier text. False only when the line has no closing "]".
 bool KaveloConfigParser::readCameraTime(const char* text, long length) {
-    const int offset = searchOffset(settingKey(kDateTime), text, length);
+    const int offset = searchKeywordOffset(configKeywords[kDateTime], text, length);
     if (offset < 0)
         return true;
-    const char* value = text + offset;
-    const char* valueEnd = nullptr;
-    if (!findBracketedValue(value, text + length, &valueEnd))
+    // Cut to 255 bytes: it is only shown.
+    char time[kTextSize] = {};
+    if (!getStringInsideSquareBrackets(text + offset, time, text + length))
         return false;
-    std::memset(cameraTime, 0, sizeof cameraTime);
-    copyCut(cameraTime, sizeof cameraTime, value, valueEnd); // cut to 255 bytes: it is only shown
+    std::memcpy(cameraTime, time, sizeof cameraTime);
     return true;
 }

@@ -1,6 +1,5 @@
 #include "KeywordSearch.h"
 
-#include "KaveloConfigParser.h"
 #include "TextScan.h"
 
 #include <climits>
@@ -63,17 +62,6 @@ SearchKey searchKeyOf(const char* keyword) {
         key.plain = key.plain && byte != '[' && byte != '\n';
     }
     return key;
-}
-
-const SearchKey& settingKey(int setting) {
-    static const struct Table {
-        SearchKey keys[kSettingCount];
-        Table() {
-            for (int i = 0; i < kSettingCount; ++i)
-                keys[i] = searchKeyOf(configKeywords[i]);
-        }
-    } table;
-    return table.keys[setting];
 }
 
 int searchOffset(const SearchKey& key, const char* text, long length) {

@@ -15,10 +15,6 @@ struct SearchKey {
 
 SearchKey searchKeyOf(const char* keyword);
 
-// The keyword of a setting, made ready once: every read searches for all of
-// them.
-const SearchKey& settingKey(int setting);
-
 // The index, within `text`, of the byte after the "[" that follows the
 // keyword's first occurrence, or -1 when there is none or that occurrence's
 // line has no "[". The occurrence must leave at least one byte of text after

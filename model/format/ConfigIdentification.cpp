@@ -1,8 +1,8 @@
 // Firmware and revision identification: the two brace-enclosed identifier
 // texts at the end of the file and the version numbers taken from them.
-#include "CNumbers.h"
+#include "FileNumbers.h"
 #include "KaveloConfigParser.h"
-#include "TextScan.h"
+#include "LineScan.h"
 
 #include <cstring>
 

@@ -1,10 +1,10 @@
 // Reading the configuration file: keyword search, bracketed values, the custom
 // white-balance triples, and the whole read with its refusals.
-#include "CNumbers.h"
+#include "FileNumbers.h"
 #include "KaveloConfigParser.h"
 #include "KeywordSearch.h"
 #include "ReadReport.h"
-#include "TextScan.h"
+#include "LineScan.h"
 
 #include <cerrno>
 #include <climits>

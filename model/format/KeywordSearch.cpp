@@ -1,6 +1,6 @@
 #include "KeywordSearch.h"
 
-#include "TextScan.h"
+#include "LineScan.h"
 
 #include <climits>
 #include <cstring>

@@ -23,19 +23,19 @@ struct Transition {
 };
 using Row = Transition[6];
 
-constexpr Transition k_{kNoChange, false};
+constexpr Transition kStay{kNoChange, false};
 
 constexpr Row kFieldOfView[2] = {
     // column 0: wide -> the odd code of the same resolution
-    {{1, false}, k_, {3, false}, k_, {5, false}, k_},
+    {{1, false}, kStay, {3, false}, kStay, {5, false}, kStay},
     // column 1: narrow -> the even code; only 3 -> 2 enters the low codes
-    {k_, {0, false}, k_, {2, true}, k_, {4, false}},
+    {kStay, {0, false}, kStay, {2, true}, kStay, {4, false}},
 };
 
 constexpr Row kResolution[3] = {
-    {k_, k_, {0, false}, {1, true}, {0, true}, {1, true}},
-    {{2, true}, {3, false}, k_, k_, {2, true}, {3, false}},
-    {{4, false}, {5, false}, {4, false}, {5, false}, k_, k_},
+    {kStay, kStay, {0, false}, {1, true}, {0, true}, {1, true}},
+    {{2, true}, {3, false}, kStay, kStay, {2, true}, {3, false}},
+    {{4, false}, {5, false}, {4, false}, {5, false}, kStay, kStay},
 };
 
 Refresh raiseFrameRate(SettingValues& values, const VideoMode& mode) {

@@ -1,16 +1,22 @@
 // The editor around the settings: the title names the file Save writes, the
-// modified marker, undo and redo of every kind of change, and the status bar.
+// modified marker, undo and redo of every kind of change, the status bar,
+// and Help, About and the tab keys.
 #include "FileWorkflowFixture.h"
 
 #include "Globals.h"
 #include "SmallFileSystem.h"
 #include "TestFiles.h"
+#include "Version.h"
 #include "WindowTitle.h"
 
 #include <QAction>
+#include <QDialog>
+#include <QMessageBox>
 #include <QSlider>
 #include <QStorageInfo>
+#include <QTabWidget>
 #include <QTest>
+#include <QTextBrowser>
 #include <QUndoStack>
 
 #include <functional>
@@ -183,6 +189,35 @@ TEST_F(Editor, AFailedSaveOnAFullCardSaysWhy) {
     EXPECT_EQ(readWholeFile(config), before);
     EXPECT_EQ(mCF.getCameraValue(kLens), 2);
     EXPECT_TRUE(window->isWindowModified());
+}
+
+TEST_F(WindowTest, HelpAboutAndTheTabKeys) {
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    auto* help = window->findChild<QDialog*>(QStringLiteral("helpWindow"));
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    const QString text = help->findChild<QTextBrowser*>()->toPlainText();
+    for (const char* part : {"Open the camera's file", "Configuration file NOT saved!",
+                             "Camera revision not supported!", "Undo"})
+        EXPECT_TRUE(text.contains(QLatin1String(part))) << part;
+    help->close();
+
+    window->findChild<QAction*>(QStringLiteral("actionAbout"))->trigger();
+    auto* about = window->findChild<QMessageBox*>(QStringLiteral("aboutBox"));
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(about->text(), QStringLiteral("Kavelo Manager " KAVELO_VERSION));
+    EXPECT_TRUE(about->informativeText().contains(QStringLiteral("GPL-3.0-or-later")));
+    about->close();
+
+    auto* tabs = window->findChild<QTabWidget*>(QStringLiteral("settingsTabs"));
+    tabs->setCurrentIndex(0);
+    QTest::keyClick(window.get(), Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(tabs->currentIndex(), 1);
+    QTest::keyClick(window.get(), Qt::Key_PageUp, Qt::ControlModifier);
+    QTest::keyClick(window.get(), Qt::Key_PageUp, Qt::ControlModifier);
+    EXPECT_EQ(tabs->currentIndex(), tabs->count() - 1);
 }
 
 } // namespace

@@ -1,14 +1,20 @@
-// The form agrees with the table of what the window offers, and gives the
-// delegate every control it needs.
+// The form agrees with the table of what the window offers, gives the
+// delegate every control it needs, and fits small screens: every control
+// reachable at 1024x600, and tab pages that fill the window.
 #include "WindowFixture.h"
 
+#include "FormControls.h"
 #include "MainWindowForm.h"
 #include "Settings.h"
+#include "SettingsForm.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QSlider>
+#include <QTabWidget>
 
 #include <stdexcept>
 
@@ -123,3 +129,74 @@ TEST(WindowBinding, RefusesARadioCellWithoutItsPlace) {
     MyAppDelegate again;
     EXPECT_THROW(again.bindOutlets(twice.get()), std::runtime_error);
 }
+
+namespace {
+
+QScrollArea* scrollAreaAround(QWidget* widget) {
+    for (QWidget* up = widget->parentWidget(); up != nullptr; up = up->parentWidget()) {
+        if (auto* area = qobject_cast<QScrollArea*>(up))
+            return area;
+    }
+    return nullptr;
+}
+
+QRect inWindow(QWidget* widget, QWidget* window) {
+    return QRect(widget->mapTo(window, QPoint(0, 0)), widget->size());
+}
+
+// On a small screen a control is reachable if it lies inside the window, or
+// inside a scroll area that lies inside the window and can scroll to it.
+TEST_F(WindowTest, EveryControlIsReachableAt1024x600) {
+    window->resize(1024, 600 - 40); // the desktop's panel and the title bar
+    QApplication::processEvents();
+    ASSERT_LE(window->width(), 1024);
+    ASSERT_LE(window->height(), 560);
+    auto* tabs = window->findChild<QTabWidget*>(QStringLiteral("settingsTabs"));
+    const QRect whole = window->rect();
+    for (const char* name :
+         {"loadButton", "saveConfigButtonOutlet", "setDefaultsButtonOutlet", "exitButton"}) {
+        auto* button = window->findChild<QPushButton*>(QLatin1String(name));
+        EXPECT_TRUE(whole.contains(inWindow(button, window.get()))) << name;
+        EXPECT_GE(button->width(), button->minimumSizeHint().width()) << name;
+    }
+    for (const FormControl& row : formControls()) {
+        QWidget* control = d().form()->widgetOf(row);
+        if (control == nullptr)
+            continue;
+        SCOPED_TRACE(row.name);
+        QScrollArea* area = scrollAreaAround(control);
+        ASSERT_NE(area, nullptr);
+        for (int i = 0; i < tabs->count(); ++i) {
+            if (tabs->widget(i)->isAncestorOf(control))
+                tabs->setCurrentIndex(i);
+        }
+        QApplication::processEvents();
+        EXPECT_TRUE(whole.contains(inWindow(area, window.get())));
+        area->ensureWidgetVisible(control, 0, 0);
+        QApplication::processEvents();
+        const QRect viewport(area->viewport()->mapTo(window.get(), QPoint(0, 0)),
+                             area->viewport()->size());
+        const QRect shown = inWindow(control, window.get());
+        EXPECT_TRUE(viewport.contains(shown.topLeft()) || viewport.intersects(shown))
+            << "at " << shown.x() << "," << shown.y();
+    }
+}
+
+// At the form's own size the pages are about as tall as each other: no page
+// leaves half of itself empty.
+TEST_F(WindowTest, TheTabPagesFillTheWindow) {
+    auto* tabs = window->findChild<QTabWidget*>(QStringLiteral("settingsTabs"));
+    int tallest = 0;
+    QList<int> heights;
+    for (int i = 0; i < tabs->count(); ++i) {
+        tabs->setCurrentIndex(i);
+        QApplication::processEvents();
+        auto* area = tabs->widget(i)->findChild<QScrollArea*>();
+        heights << area->widget()->sizeHint().height();
+        tallest = std::max(tallest, heights.last());
+    }
+    for (int i = 0; i < heights.size(); ++i)
+        EXPECT_GE(heights[i], tallest * 8 / 10) << tabs->tabText(i).toStdString();
+}
+
+} // namespace

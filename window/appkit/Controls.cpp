@@ -1,6 +1,6 @@
 #include "Controls.h"
 
-#include "CNumbers.h"
+#include "FileNumbers.h"
 
 #include <QButtonGroup>
 #include <QLabel>

@@ -1,7 +1,7 @@
 // The file's numbers and settings at the edges of what they take: numbers at
 // and past the 32-bit limits and after every kind of white space, setting
 // indices outside the table, and firmware numbers of either sign.
-#include "CNumbers.h"
+#include "FileNumbers.h"
 #include "KaveloConfigParser.h"
 #include "LoadMessages.h"
 #include "TestFiles.h"

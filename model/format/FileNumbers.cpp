@@ -1,4 +1,4 @@
-#include "CNumbers.h"
+#include "FileNumbers.h"
 
 #include <climits>
 #include <cmath>

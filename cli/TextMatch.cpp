@@ -1,5 +1,7 @@
 #include "TextMatch.h"
 
+#include "Settings.h"
+
 #include <algorithm>
 #include <cctype>
 #include <vector>
@@ -12,13 +14,7 @@ std::string lowerCase(const std::string& text) {
 }
 
 std::string normalizedWords(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        const unsigned char u = static_cast<unsigned char>(c);
-        if (u < 0x80 && std::isalnum(u))
-            out += static_cast<char>(std::tolower(u));
-    }
-    return out;
+    return foldedText(text, '\0');
 }
 
 std::size_t editDistance(const std::string& from, const std::string& to) {

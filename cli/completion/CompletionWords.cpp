@@ -89,25 +89,7 @@ SettingWords wordsOf(const NamedCaptions& entry) {
 } // namespace
 
 std::string captionWord(const std::string& caption) {
-    std::string word;
-    bool gap = false;
-    for (char c : caption) {
-        const unsigned char u = static_cast<unsigned char>(c);
-        if (c == '\'')
-            continue;
-        const bool kept = (u >= 'a' && u <= 'z') || (u >= '0' && u <= '9') || c == '.';
-        if (u >= 'A' && u <= 'Z') {
-            c = static_cast<char>(u - 'A' + 'a');
-        } else if (!kept) {
-            gap = true;
-            continue;
-        }
-        if (gap && !word.empty())
-            word += '-';
-        gap = false;
-        word += c;
-    }
-    return word;
+    return foldedText(caption, '-', ".", "'");
 }
 
 std::vector<SettingWords> settingWords() {

@@ -5,6 +5,7 @@
 #include <array>
 #include <cctype>
 #include <climits>
+#include <cstring>
 
 const char* const kFieldOfViewCaptions[2] = {"Wide", "Narrow"};
 const char* const kResolutionCaptions[3] = {"1920x1080", "1280x720", "848x480"};
@@ -316,24 +317,8 @@ constexpr KeywordTable buildKeywords() {
 }
 constexpr KeywordTable kKeywords = buildKeywords();
 
-// Lower case, runs of other characters as one dash: "Power-on delay" is
-// "power-on-delay".
-std::string slug(const std::string& caption) {
-    std::string out;
-    for (const char c : caption) {
-        const unsigned char u = static_cast<unsigned char>(c);
-        if (u < 0x80 && std::isalnum(u))
-            out += static_cast<char>(std::tolower(u));
-        else if (!out.empty() && out.back() != '-')
-            out += '-';
-    }
-    while (!out.empty() && out.back() == '-')
-        out.pop_back();
-    return out;
-}
-
 std::string nameOf(const char* group, const char* caption) {
-    std::string words = slug(caption);
+    std::string words = foldedText(caption, '-');
     const std::string prefix = group;
     if (prefix.empty())
         return words;
@@ -344,6 +329,27 @@ std::string nameOf(const char* group, const char* caption) {
 }
 
 } // namespace
+
+std::string foldedText(const std::string& text, char separator, const char* kept,
+                       const char* dropped) {
+    std::string out;
+    bool gap = false;
+    for (const char c : text) {
+        const unsigned char u = static_cast<unsigned char>(c);
+        if (std::strchr(dropped, c) != nullptr && c != '\0')
+            continue;
+        const bool word = (u < 0x80 && std::isalnum(u)) || (c != '\0' && std::strchr(kept, c));
+        if (!word) {
+            gap = true;
+            continue;
+        }
+        if (gap && !out.empty() && separator != '\0')
+            out += separator;
+        gap = false;
+        out += static_cast<char>(std::tolower(u));
+    }
+    return out;
+}
 
 const char (&configKeywords)[kSettingCount][kKeywordSize] = kKeywords.entries;
 

@@ -131,6 +131,14 @@ const SettingRow& settingRow(int index); // index 0..63
 constexpr int kKeywordSize = 256;
 extern const char (&configKeywords)[kSettingCount][kKeywordSize];
 
+// A caption or a typed text folded for naming and comparing: ASCII letters
+// and digits in lower case, and every run of other characters as one
+// `separator` (or nothing, for '\0'), none at either end. Characters in `kept`
+// stay as they are; characters in `dropped` vanish without breaking a word.
+// "Rotated 180°" folds to "rotated-180" with '-', "rotated180" with '\0'.
+std::string foldedText(const std::string& text, char separator, const char* kept = "",
+                       const char* dropped = "");
+
 // The command-line name: the group, a dot, and the caption in lower case with
 // dashes, without a first word that repeats the group: "Recording light" is
 // "recording-light", "Photo size" in group "photo" is "photo.size".

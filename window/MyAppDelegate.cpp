@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QWidget>
@@ -126,6 +127,7 @@ void MyAppDelegate::bindOutlets(QWidget* settingsWindow) {
     connectCommands();
     connectFileCommands();
     setUpEditor();
+    window->installEventFilter(this);
 }
 
 // The Set defaults and Exit buttons, and the Quit menu command.
@@ -142,9 +144,20 @@ void MyAppDelegate::connectCommands() {
     connect(quit, &QAction::triggered, this, [this, quit] { exit(quit); });
 }
 
-// Nothing is asked or saved on the way out.
+// Nothing is asked or saved on the way out, but for changes that would be lost.
 void MyAppDelegate::exit(QObject*) {
-    QCoreApplication::quit();
+    if (mayLoseChanges())
+        QCoreApplication::quit();
+}
+
+// The window's close button, like Exit, first asks about changes that would
+// be lost.
+bool MyAppDelegate::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == window && event->type() == QEvent::Close && !mayLoseChanges()) {
+        event->ignore();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 // The file on the card changes only when the user saves.

@@ -14,6 +14,7 @@
 class CameraMonitor;
 class ConfigDocument;
 class SettingsForm;
+class StatusLine;
 class QAction;
 class QLabel;
 class QPushButton;
@@ -45,6 +46,10 @@ class MyAppDelegate : public QObject {
     bool applicationOpenFile(const QString& path);
     void configFileDragged(const Notification& notification);
     void readConfigFile(const QString& path);
+    // Before the settings are replaced or the program ends: settings that
+    // differ from the open file are saved, dropped or kept, as the user
+    // answers; true when they may go.
+    bool mayLoseChanges();
     void saveConfigFile(QObject* sender);
 
     // Control actions: each reads its sender, stores the setting and asks for
@@ -210,6 +215,9 @@ class MyAppDelegate : public QObject {
     // actions reach them.
     SettingsForm* form() const { return form_; }
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void bindFormOutlets();
     void connectCommands();
@@ -236,7 +244,11 @@ class MyAppDelegate : public QObject {
     QPointer<QAction> saveAction_;
     SettingsForm* form_ = nullptr;
     ConfigDocument* document_ = nullptr;
-    QLabel* status_ = nullptr;
+    StatusLine* status_ = nullptr;
+    // The user answered for the changes there are now (the quit that follows
+    // Exit closes the window, which then asks nothing more); a new change or
+    // another file asks again.
+    bool changesAnswered_ = false;
     CameraMonitor* cameraMonitor_ = nullptr;
     QPushButton* ejectButton_ = nullptr;
 };

@@ -8,6 +8,7 @@
 #include "Mnemonics.h"
 #include "MyAppDelegate.h"
 #include "SettingsForm.h"
+#include "StatusLine.h"
 
 #include <QAction>
 #include <QKeySequence>
@@ -53,11 +54,14 @@ void MyAppDelegate::setUpEditor() {
         });
     }
 
-    status_ = new QLabel(window);
+    status_ = new StatusLine(window);
     status_->setObjectName(QStringLiteral("statusMessage"));
-    status_->setTextFormat(Qt::PlainText);
-    status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     findInWindow<QStatusBar>(window, "statusBar")->addWidget(status_, 1);
+    // A message that told of the file as it was no longer holds after a change.
+    connect(form_, &SettingsForm::edited, this, [this] {
+        showStatus(QString());
+        changesAnswered_ = false;
+    });
 
     showTitle();
     assignMnemonics(window);
@@ -78,9 +82,9 @@ void MyAppDelegate::showStatus(const QString& message) {
     if (ejectButton_ != nullptr)
         ejectButton_->hide(); // offered only beside a save's success
     if (status_ != nullptr)
-        status_->setText(message);
+        status_->setMessage(message);
 }
 
 QString MyAppDelegate::statusText() const {
-    return status_ != nullptr ? status_->text() : QString();
+    return status_ != nullptr ? status_->message() : QString();
 }

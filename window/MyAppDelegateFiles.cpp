@@ -16,6 +16,7 @@
 #include <cerrno>
 
 #include <QAction>
+#include <QFileInfo>
 #include <QKeySequence>
 #include <QPushButton>
 #include <QUndoStack>
@@ -136,9 +137,33 @@ void MyAppDelegate::enableSaving() {
         saveAction_->setEnabled(true);
 }
 
+bool MyAppDelegate::mayLoseChanges() {
+    if (document_ == nullptr || !document_->hasFile() || !document_->isModified() ||
+        changesAnswered_)
+        return true;
+    const QString name = QFileInfo(document_->path()).fileName();
+    switch (askQuestion({QStringLiteral("Do you want to save the changes to %1?").arg(name),
+                         QStringLiteral("The settings in the window differ from the file. "
+                                        "Your changes are lost if you don't save them."),
+                         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                         QMessageBox::Save})) {
+    case QMessageBox::Save:
+        saveConfigFile(nullptr);
+        return !document_->isModified(); // a save that failed keeps them
+    case QMessageBox::Discard:
+        changesAnswered_ = true;
+        return true;
+    default:
+        return false;
+    }
+}
+
 void MyAppDelegate::readConfigFile(const QString& path) {
+    if (!mayLoseChanges())
+        return;
     const ConfigDocument::Load load = document_->load(path);
     if (load.loaded) {
+        changesAnswered_ = false;
         enableSaving();
         updateAllControls();
         firstRowLabelOutlet->setStringValue(QStringLiteral("Firmware info: ") +
@@ -158,7 +183,9 @@ void MyAppDelegate::readConfigFile(const QString& path) {
     // The message names what the refused file held.
     const std::string message =
         load_messages::failureMessage(load.revisionNumber, load.firmwareNumber);
-    showStatus(refusedStatus(path, QString::fromStdString(message), document_->path()));
+    showStatus(refusedStatus(path,
+                             QString::fromStdString(load.finding.empty() ? message : load.finding),
+                             document_->path()));
     alert(message);
 }
 

@@ -2,6 +2,7 @@
 // the ways a user changes its controls.
 #pragma once
 
+#include "Alerts.h"
 #include "Globals.h"
 #include "MyAppDelegate.h"
 
@@ -84,6 +85,16 @@ class WindowTest : public ::testing::Test {
     // it shows again whether that action refreshed the whole window.
     void clearRefreshMark();
     bool refreshed() const;
+
+    // The questions the window asked, each answered with `answer`.
+    std::vector<Question> questions;
+    QMessageBox::StandardButton answer = QMessageBox::Discard;
+
+  private:
+    ScopedQuestionHandler questionHandler{[this](const Question& question) {
+        questions.push_back(question);
+        return answer;
+    }};
 };
 
 // The number of radio cells of a group.

@@ -12,6 +12,11 @@ AlertHandler& installedHandler() {
     return handler;
 }
 
+QuestionHandler& installedQuestionHandler() {
+    static QuestionHandler handler;
+    return handler;
+}
+
 void runMessageBox(const QString& message) {
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(QGuiApplication::applicationDisplayName());
@@ -36,3 +41,21 @@ void showAlert(const QString& message) {
 
 ScopedAlertHandler::ScopedAlertHandler(AlertHandler handler)
     : ScopedSeam(installedHandler(), std::move(handler)) {}
+
+QMessageBox::StandardButton askQuestion(const Question& question) {
+    const QuestionHandler handler = installedQuestionHandler();
+    if (handler)
+        return handler(question);
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(QGuiApplication::applicationDisplayName());
+    box.setIcon(QMessageBox::Warning);
+    box.setTextFormat(Qt::PlainText);
+    box.setText(question.text);
+    box.setInformativeText(question.detail);
+    box.setStandardButtons(question.buttons);
+    box.setDefaultButton(question.defaultButton);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+ScopedQuestionHandler::ScopedQuestionHandler(QuestionHandler handler)
+    : ScopedSeam(installedQuestionHandler(), std::move(handler)) {}

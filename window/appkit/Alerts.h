@@ -1,9 +1,11 @@
-// Modal alerts that carry one message text and an OK button. Tests install a
-// handler that takes the texts instead of showing them.
+// Modal alerts that carry one message text and an OK button, and questions
+// with the platform's standard buttons. Tests install handlers that take the
+// texts (and answer the questions) instead of showing them.
 #pragma once
 
 #include "ScopedSeam.h"
 
+#include <QMessageBox>
 #include <QString>
 
 #include <functional>
@@ -18,4 +20,25 @@ using AlertHandler = std::function<void(const QString& message)>;
 class ScopedAlertHandler : public ScopedSeam<AlertHandler> {
   public:
     explicit ScopedAlertHandler(AlertHandler handler);
+};
+
+// A question to the user: a text, the detail under it, and the standard
+// buttons to answer with.
+struct Question {
+    QString text;
+    QString detail;
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton defaultButton;
+};
+
+// Asks `question` in a modal message box and answers the button the user
+// chose (Escape and closing the box choose Cancel where it is offered); or
+// hands it to the installed handler.
+QMessageBox::StandardButton askQuestion(const Question& question);
+
+using QuestionHandler = std::function<QMessageBox::StandardButton(const Question& question)>;
+
+class ScopedQuestionHandler : public ScopedSeam<QuestionHandler> {
+  public:
+    explicit ScopedQuestionHandler(QuestionHandler handler);
 };

@@ -36,26 +36,9 @@ LoadOutcome tryLoad(const std::string& path, KaveloConfigParser& config, std::st
                     ReadReport* report) {
     // The window's alerts name only identification problems; a file that is
     // missing, unreadable or too large gets its own, truer reason.
-    struct stat status;
-    if (stat(path.c_str(), &status) != 0) {
-        *message = std::strerror(errno);
+    *message = load_messages::unreadableReason(path);
+    if (!message->empty())
         return LoadOutcome::Unreadable;
-    }
-    if (!S_ISREG(status.st_mode)) {
-        *message = "not a regular file";
-        return LoadOutcome::Unreadable;
-    }
-    if (status.st_size > kMaxFileSize) {
-        *message = "larger than " + std::to_string(kMaxFileSize) +
-                   " bytes, so no camera configuration file";
-        return LoadOutcome::Unreadable;
-    }
-    FILE* probe = std::fopen(path.c_str(), "rb");
-    if (probe == nullptr) {
-        *message = std::strerror(errno);
-        return LoadOutcome::Unreadable;
-    }
-    std::fclose(probe);
     ReadReport ownReport;
     ReadReport& read = report != nullptr ? *report : ownReport;
     read.toStandardError = false;

@@ -2,8 +2,13 @@
 
 #include "CameraRules.h"
 
+#include "KaveloConfigParser.h"
+
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <sys/stat.h>
 
 namespace load_messages {
 
@@ -31,6 +36,22 @@ std::string failureMessage(int revisionNumber, int firmwareNumber) {
     return "Firmware v" + firmwareVersionText(firmwareNumber) +
            " not supported!\nKavelo Manager needs to be updated! \nSupported from version " +
            first + " to " + last;
+}
+
+std::string unreadableReason(const std::string& path) {
+    struct stat status;
+    if (stat(path.c_str(), &status) != 0)
+        return std::strerror(errno);
+    if (!S_ISREG(status.st_mode))
+        return "not a regular file";
+    if (status.st_size > kMaxFileSize)
+        return "larger than " + std::to_string(kMaxFileSize) +
+               " bytes, so no camera configuration file";
+    FILE* probe = std::fopen(path.c_str(), "rb");
+    if (probe == nullptr)
+        return std::strerror(errno);
+    std::fclose(probe);
+    return std::string();
 }
 
 } // namespace load_messages

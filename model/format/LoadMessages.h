@@ -12,6 +12,11 @@ namespace load_messages {
 // point whatever the locale: 230 shows as "v2.30".
 std::string failureMessage(int revisionNumber, int firmwareNumber);
 
+// Why the file at `path` cannot be read as a configuration file before its
+// text is looked at: the system's reason, not a regular file, or larger than
+// the largest configuration file; empty when it can be read.
+std::string unreadableReason(const std::string& path);
+
 // A firmware number as its version text with two decimals: 217 gives "2.17".
 std::string firmwareVersionText(int firmwareNumber);
 

@@ -123,9 +123,10 @@ TEST_F(WindowTest, GainFieldsClampAndStoreIntoTheChosenTriple) {
         {6, &D::whiteBalanceCustomGreen, "50", "100", 54, 100},
         {6, &D::whiteBalanceCustomGreen, "1500", "999", 54, 999},
         {6, &D::whiteBalanceCustomGreen, "640", "640", 54, 640},
-        {5, &D::whiteBalanceCustomRed, "abc", "100", 50, 100},
+        // Letters and signs cannot be typed: the field keeps what it showed.
+        {5, &D::whiteBalanceCustomRed, "abc", "256", -1, 0},
         {5, &D::whiteBalanceCustomBlue, "99999999999", "999", 52, 999},
-        {7, &D::whiteBalanceCustomRed, "-300", "100", 56, 100},
+        {7, &D::whiteBalanceCustomRed, "-300", "300", 56, 300},
         {7, &D::whiteBalanceCustomBlue, "100", "100", 58, 100},
         {7, &D::whiteBalanceCustomGreen, "999", "999", 57, 999},
         {7, &D::whiteBalanceCustomGreen, "321 ", "321", 57, 321},
@@ -152,6 +153,24 @@ TEST_F(WindowTest, GainFieldsClampAndStoreIntoTheChosenTriple) {
             EXPECT_EQ(mCF.getCameraValue(c.setting), c.stored);
         }
     }
+}
+
+// An emptied field, or text without a number that an assistive tool puts
+// there, shows again what it showed and stores nothing: the 500 stays.
+TEST_F(WindowTest, AnEmptyGainFieldPutsBackItsNumber) {
+    mCF.setCameraValue(49, 6);
+    mCF.setCameraValue(54, 500);
+    d().updateAllControls();
+    QLineEdit* green = d().whiteBalanceCustomGreen->widget();
+    const Settings before = settingsNow();
+    green->setFocus();
+    QTest::keyClick(green, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(green, Qt::Key_Backspace);
+    QTest::keyClick(green, Qt::Key_Return);
+    EXPECT_EQ(green->text(), QStringLiteral("500"));
+    green->setText(QStringLiteral("abc")); // as an assistive tool sets it
+    EXPECT_EQ(green->text(), QStringLiteral("500"));
+    EXPECT_EQ(changed(before, settingsNow()), std::set<int>{});
 }
 
 TEST_F(WindowTest, GainIsStoredWhenTheUserLeavesTheField) {

@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QWidget>
@@ -145,6 +147,8 @@ void Slider::setIntValue(int value) {
 }
 
 NumberField::NumberField(QLineEdit* field) : WidgetWrapper(field) {
+    field->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), field));
     connect(field, &QLineEdit::editingFinished, this, [this] {
         if (widget_)
             widget_->setModified(false);
@@ -171,10 +175,25 @@ int NumberField::intValue() const {
 }
 
 void NumberField::setIntValue(int value) {
+    shown_ = QString::number(value);
     if (!widget_)
         return;
     const QSignalBlocker quiet(widget_);
-    widget_->setText(QString::number(value));
+    widget_->setText(shown_);
+}
+
+bool NumberField::holdsNumber() const {
+    const QString text = stringValue().trimmed();
+    const int start =
+        text.startsWith(QLatin1Char('+')) || text.startsWith(QLatin1Char('-')) ? 1 : 0;
+    return text.size() > start && text.at(start).isDigit();
+}
+
+void NumberField::showLastValue() {
+    if (!widget_)
+        return;
+    const QSignalBlocker quiet(widget_);
+    widget_->setText(shown_);
 }
 
 QString NumberField::stringValue() const {

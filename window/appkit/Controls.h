@@ -102,6 +102,7 @@ class Slider : public WidgetWrapper<QSlider> {
 // A field holding a whole number. Its action runs on Return and when the
 // user leaves a field that was edited, and at once for text set whole by an
 // assistive tool.
+// A field for a number: the user can type digits only.
 class NumberField : public WidgetWrapper<QLineEdit> {
   public:
     explicit NumberField(QLineEdit* field);
@@ -110,9 +111,17 @@ class NumberField : public WidgetWrapper<QLineEdit> {
     int intValue() const;
     void setIntValue(int value);
     QString stringValue() const;
+    // Whether the text begins with a number (an empty field, or text put
+    // there by an assistive tool, may not).
+    bool holdsNumber() const;
+    // Shows again the number last shown by setIntValue.
+    void showLastValue();
     // Sends the action now for text the user typed but has not confirmed yet,
     // as Return would: a shortcut such as Ctrl+S leaves the focus in place.
     void commitPendingEdit();
+
+  private:
+    QString shown_;
 };
 
 class Label : public WidgetWrapper<QLabel> {

@@ -27,7 +27,6 @@ std::optional<QString> runOpenPanel(QWidget* parent = nullptr, const QString& fo
 // the camera writes upper-case names such as "CONFIG.TXT".
 QString openPanelNameFilter();
 
-
 using OpenPanelAnswerer = std::function<std::optional<QString>(const OpenPanelRequest& request)>;
 
 // Installs an answerer for the guard's lifetime; the one before comes back after.

@@ -1,6 +1,7 @@
 #include "ConfigDocument.h"
 
 #include "Globals.h"
+#include "LoadMessages.h"
 #include "SettingsHistory.h"
 #include "WindowTitle.h"
 
@@ -23,8 +24,7 @@ void storeConfigFileName(const QByteArray& path) {
 } // namespace
 
 ConfigDocument::ConfigDocument(KaveloConfigParser& config, QObject* parent)
-    : QObject(parent), config_(config), history_(new QUndoStack(this)),
-      saved_(config.settings()) {}
+    : QObject(parent), config_(config), history_(new QUndoStack(this)), saved_(config.settings()) {}
 
 void ConfigDocument::mirrorPath() {
     storeConfigFileName(path_.toUtf8());
@@ -41,12 +41,14 @@ ConfigDocument::Load ConfigDocument::load(const QString& path) {
         // A new file starts a new history.
         history_->clear();
         emit titleChanged();
-        return {true, config_.getFirmwareNumber(), config_.getRevisionNumber(), saved_};
+        return {true, config_.getFirmwareNumber(), config_.getRevisionNumber(), saved_, {}};
     }
     // Save goes on writing the last file that loaded, with its own
     // identification, rather than the settings of one file into another.
-    const Load refused{false, config_.getFirmwareNumber(), config_.getRevisionNumber(),
-                       config_.settings()};
+    Load refused{false, config_.getFirmwareNumber(), config_.getRevisionNumber(),
+                 config_.settings(), load_messages::unreadableReason(configFileName)};
+    if (refused.finding.empty() && config_.getFirmwareString()[0] == '\0')
+        refused.finding = "no camera identifiers, so no camera's configuration file";
     config_ = beforeRead;
     mirrorPath();
     return refused;
@@ -60,8 +62,7 @@ bool ConfigDocument::save() {
     return true;
 }
 
-void ConfigDocument::recordChange(const QString& name, const SettingValues& before,
-                                  int mergeKey) {
+void ConfigDocument::recordChange(const QString& name, const SettingValues& before, int mergeKey) {
     const SettingValues after = config_.settings();
     if (after != before)
         history_->push(new SettingsChange(

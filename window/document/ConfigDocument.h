@@ -13,6 +13,8 @@
 #include <QObject>
 #include <QString>
 
+#include <string>
+
 class QUndoStack;
 
 class ConfigDocument : public QObject {
@@ -37,6 +39,10 @@ class ConfigDocument : public QObject {
         int firmwareNumber;
         int revisionNumber;
         SettingValues read; // what the file held, before any rule of the refresh
+        // Of a refused file, what was found in the user's words where the
+        // alert cannot say it (missing, unreadable, too large, no camera
+        // identifiers); empty where the alert does.
+        std::string finding;
     };
     Load load(const QString& path);
     // Writes the settings into the document's file. On failure the file is as

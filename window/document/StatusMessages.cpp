@@ -65,13 +65,29 @@ QString saveFailureReason(int error) {
     }
 }
 
+namespace {
+
+const struct {
+    const char* mode;
+    const rules::VideoMode& settings;
+} kModes[] = {{"Video mode 1", rules::kVideoMode1}, {"Video mode 2", rules::kVideoMode2}};
+
+} // namespace
+
 QString loadRuleChanges(const SettingValues& read, const SettingValues& shown) {
     QStringList sentences;
-    const struct {
-        const char* mode;
-        const rules::VideoMode& settings;
-    } modes[] = {{"Video mode 1", rules::kVideoMode1}, {"Video mode 2", rules::kVideoMode2}};
-    for (const auto& mode : modes) {
+    for (const auto& mode : kModes) {
+        // A resolution and a frame rate that do not go together are named,
+        // and left as the file holds them: no rule runs on a load.
+        const int resolution = read[mode.settings.resolution];
+        const int frameRate = read[mode.settings.frameRate];
+        const char* resolutionText = valueCaption(mode.settings.resolution, resolution);
+        const char* frameRateText = valueCaption(mode.settings.frameRate, frameRate);
+        if (!rules::combinationAllowed(resolution, frameRate) && resolutionText != nullptr &&
+            frameRateText != nullptr)
+            sentences << QStringLiteral("%1: %2 does not record at %3")
+                             .arg(QLatin1String(mode.mode), QString::fromUtf8(resolutionText),
+                                  QString::fromUtf8(frameRateText));
         const int clip = mode.settings.clipLength;
         if (read[clip] == shown[clip])
             continue;

@@ -19,6 +19,8 @@ QString notSavedStatus(const QString& path, int error);
 // The reason a save failed, as a user sees it: "the card is full".
 QString saveFailureReason(int error);
 
-// What the refresh after a load changed, one sentence for each video mode
-// whose clip length loop recording lowered; empty when nothing changed.
+// What a load found that breaks a rule, one sentence each: a video mode's
+// resolution and frame rate that do not go together (left as they are), and
+// a clip length that loop recording lowered on the refresh; empty when
+// nothing did.
 QString loadRuleChanges(const SettingValues& read, const SettingValues& shown);

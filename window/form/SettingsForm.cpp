@@ -174,6 +174,11 @@ void SettingsForm::store(QObject* sender) {
         // corrected to the nearer limit, and text after the number is
         // dropped. Only a custom white balance (5, 6, 7) has gains to store.
         auto* field = static_cast<NumberField*>(sender);
+        // An empty field, or junk, puts back what it showed and stores nothing.
+        if (!field->holdsNumber()) {
+            field->showLastValue();
+            return;
+        }
         const int typed = field->intValue();
         const int gain = rules::clampGain(typed);
         if (gain != typed || field->stringValue() != QString::number(gain))

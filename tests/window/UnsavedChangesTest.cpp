@@ -40,11 +40,14 @@ struct Way {
 };
 
 // The program's event loop runs until Exit or Quit ends it, or a moment
-// after the action.
+// after the action; no timer of one run is left for the next.
 bool endsTheProgram(const std::function<void()>& action) {
-    QTimer::singleShot(0, [action] {
+    QTimer giveUp;
+    giveUp.setSingleShot(true);
+    QObject::connect(&giveUp, &QTimer::timeout, [] { QApplication::exit(7); });
+    QTimer::singleShot(0, &giveUp, [&] {
         action();
-        QTimer::singleShot(300, [] { QApplication::exit(7); });
+        giveUp.start(500);
     });
     return QApplication::exec() == 0;
 }

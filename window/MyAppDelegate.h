@@ -5,6 +5,7 @@
 // table, the document that holds the open file, and the camera monitor.
 #pragma once
 
+#include "ConfigDocument.h"
 #include "Controls.h"
 #include "SettingValues.h"
 
@@ -12,7 +13,7 @@
 #include <QPointer>
 
 class CameraMonitor;
-class ConfigDocument;
+class NoticeBar;
 class SettingsForm;
 class StatusLine;
 class QAction;
@@ -46,6 +47,8 @@ class MyAppDelegate : public QObject {
     bool applicationOpenFile(const QString& path);
     void configFileDragged(const Notification& notification);
     void readConfigFile(const QString& path);
+    // The load itself, after any question: the settings are replaced.
+    void loadFile(const QString& path);
     // Before the settings are replaced or the program ends: settings that
     // differ from the open file are saved, dropped or kept, as the user
     // answers; true when they may go.
@@ -230,6 +233,14 @@ class MyAppDelegate : public QObject {
     void showTitle();
     void showStatus(const QString& message);
 
+    // Other programs (MyAppDelegateFileChanges.cpp): the bar that tells of a
+    // change to the open file, and the questions Save asks about one.
+    void setUpFileWatch();
+    void showFileChange(FileChange change);
+    void showOtherCamera();
+    void reloadFile();
+    bool mayReplace(const ConfigDocument::Save& attempt);
+
     // The camera (MyAppDelegateCameras.cpp): the cards plugged in, shown in
     // the file area with Open or Mount and open; Eject; the card of the
     // loaded file going away and coming back.
@@ -245,6 +256,7 @@ class MyAppDelegate : public QObject {
     SettingsForm* form_ = nullptr;
     ConfigDocument* document_ = nullptr;
     StatusLine* status_ = nullptr;
+    NoticeBar* notice_ = nullptr;
     // The user answered for the changes there are now (the quit that follows
     // Exit closes the window, which then asks nothing more); a new change or
     // another file asks again.

@@ -7,6 +7,8 @@
 #include "FormLookup.h"
 #include "Globals.h"
 #include "MyAppDelegate.h"
+#include "NoticeBar.h"
+#include "StatusMessages.h"
 #include "WindowTitle.h"
 
 #include <QAction>
@@ -116,12 +118,18 @@ void MyAppDelegate::showCameras() {
     if (present == !document_->cardGone())
         return;
     document_->setCardGone(!present);
-    const QString path = QDir::toNativeSeparators(document_->path());
-    showStatus(present ? QStringLiteral("The card %1 is back: Save writes %2 again")
-                             .arg(document_->volume(), path)
-                       : QStringLiteral("The card %1 was removed: Save cannot write %2 until it "
-                                        "is back")
-                             .arg(document_->volume(), path));
+    const QString path = document_->path();
+    if (present) {
+        showStatus(cardBackStatus(document_->volume(), path));
+        // The card at that place may be another camera's: the look tells.
+        notice_->dismiss();
+        document_->recheck();
+    } else {
+        showStatus(cardRemovedStatus(document_->volume(), path));
+        notice_->showNotice(cardRemovedStatus(document_->volume(), path));
+        notice_->addButton(QStringLiteral("Keep my settings"), QStringLiteral("keepSettingsButton"),
+                           [] {});
+    }
 }
 
 void MyAppDelegate::noteLoadedCard(const QString& path) {

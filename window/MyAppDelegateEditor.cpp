@@ -63,6 +63,7 @@ void MyAppDelegate::setUpEditor() {
         changesAnswered_ = false;
     });
 
+    setUpFileWatch();
     showTitle();
     assignMnemonics(window);
 }

@@ -8,6 +8,7 @@
 #include "LoadMessages.h"
 #include "MyAppDelegate.h"
 #include "MyView.h"
+#include "NoticeBar.h"
 #include "NotificationCenter.h"
 #include "OpenPanel.h"
 #include "SettingsForm.h"
@@ -30,9 +31,6 @@ namespace {
 
 const char kLoaded[] =
     "Configuration file loaded successfully! \nChange the configuration than pres the Save button";
-const char kSaved[] = "Configuration file saved successfully! \nSafely remove your camera and "
-                      "load the new configuration";
-const char kNotSaved[] = "Configuration file NOT saved! \nProblem during file writing!";
 const char kTypeUnknown[] = "Error when trying to detect the type of file!";
 const char kNotText[] = "Unknown file format!";
 const char kPathTooLong[] = "File path too long!";
@@ -159,11 +157,15 @@ bool MyAppDelegate::mayLoseChanges() {
 }
 
 void MyAppDelegate::readConfigFile(const QString& path) {
-    if (!mayLoseChanges())
-        return;
+    if (mayLoseChanges())
+        loadFile(path);
+}
+
+void MyAppDelegate::loadFile(const QString& path) {
     const ConfigDocument::Load load = document_->load(path);
     if (load.loaded) {
         changesAnswered_ = false;
+        notice_->dismiss();
         enableSaving();
         updateAllControls();
         firstRowLabelOutlet->setStringValue(QStringLiteral("Firmware info: ") +
@@ -187,25 +189,4 @@ void MyAppDelegate::readConfigFile(const QString& path) {
                              QString::fromStdString(load.finding.empty() ? message : load.finding),
                              document_->path()));
     alert(message);
-}
-
-void MyAppDelegate::saveConfigFile(QObject*) {
-    form_->commitPendingEdits();
-    const QString path = QString::fromUtf8(configFileName);
-    // The card's folder may stay behind when the card goes: writing there
-    // would put the file on the computer rather than the card.
-    if (document_->cardGone()) {
-        showStatus(notSavedStatus(path, ENODEV));
-        alert(kNotSaved);
-        return;
-    }
-    const bool saved = document_->save();
-    if (saved) {
-        showStatus(savedStatus(path));
-        if (savedToEjectableCard(path))
-            ejectButton_->show();
-    } else {
-        showStatus(notSavedStatus(path, mCF.lastWriteError()));
-    }
-    alert(saved ? kSaved : kNotSaved);
 }

@@ -80,25 +80,6 @@ bool readSmallFile(const std::string& path, std::string& text) {
     return true;
 }
 
-// The identification of a configuration file's text, found as the reader
-// finds it; false when either identifier is missing.
-bool identify(const std::string& text, CameraFile& camera) {
-    KaveloConfigParser parser;
-    char firmware[kTextSize] = {};
-    char revision[kTextSize] = {};
-    const long length = static_cast<long>(text.size());
-    if (!parser.getFirmwareString(text.data(), length, firmware) ||
-        !parser.getRevisionString(text.data(), length, revision))
-        return false;
-    camera.firmwareString = firmware;
-    camera.revisionString = revision;
-    camera.firmwareNumber = parser.getFirmwareNumber();
-    camera.revisionNumber = parser.getRevisionNumber();
-    camera.supported =
-        rules::isSupportedIdentification(camera.firmwareNumber, camera.revisionNumber);
-    return true;
-}
-
 bool readTable(const char* table, std::vector<MountedFileSystem>& fileSystems) {
     const std::unique_ptr<FILE, int (*)(FILE*)> stream(setmntent(table, "re"), endmntent);
     if (!stream)
@@ -116,13 +97,30 @@ bool inList(const std::string& type, std::initializer_list<const char*> list) {
 
 } // namespace
 
+bool identifyCameraText(const std::string& text, CameraFile& camera) {
+    KaveloConfigParser parser;
+    char firmware[kTextSize] = {};
+    char revision[kTextSize] = {};
+    const long length = static_cast<long>(text.size());
+    if (!parser.getFirmwareString(text.data(), length, firmware) ||
+        !parser.getRevisionString(text.data(), length, revision))
+        return false;
+    camera.firmwareString = firmware;
+    camera.revisionString = revision;
+    camera.firmwareNumber = parser.getFirmwareNumber();
+    camera.revisionNumber = parser.getRevisionNumber();
+    camera.supported =
+        rules::isSupportedIdentification(camera.firmwareNumber, camera.revisionNumber);
+    return true;
+}
+
 std::optional<CameraFile> cameraFileIn(const std::string& folder) {
     const std::string prefix = !folder.empty() && folder.back() == '/' ? folder : folder + "/";
     for (const std::string& name : configFileNames(folder)) {
         CameraFile camera;
         camera.path = prefix + name;
         std::string text;
-        if (readSmallFile(camera.path, text) && identify(text, camera))
+        if (readSmallFile(camera.path, text) && identifyCameraText(text, camera))
             return camera;
     }
     return std::nullopt;

@@ -23,6 +23,11 @@ struct CameraFile {
 // keeps no file open.
 std::optional<CameraFile> cameraFileIn(const std::string& folder);
 
+// The identification of a configuration file's text, found as the reader
+// finds it, into `camera` (its path untouched); false when either identifier
+// is missing.
+bool identifyCameraText(const std::string& text, CameraFile& camera);
+
 struct MountedFileSystem {
     std::string device;
     std::string mountPoint;

@@ -1,5 +1,6 @@
 #include "Alerts.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 
@@ -54,6 +55,10 @@ QMessageBox::StandardButton askQuestion(const Question& question) {
     box.setInformativeText(question.detail);
     box.setStandardButtons(question.buttons);
     box.setDefaultButton(question.defaultButton);
+    for (const auto& [button, text] : question.buttonTexts) {
+        if (QAbstractButton* shown = box.button(button))
+            shown->setText(text);
+    }
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

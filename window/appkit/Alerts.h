@@ -5,7 +5,9 @@
 
 #include "ScopedSeam.h"
 
+#include <QList>
 #include <QMessageBox>
+#include <QPair>
 #include <QString>
 
 #include <functional>
@@ -29,6 +31,9 @@ struct Question {
     QString detail;
     QMessageBox::StandardButtons buttons;
     QMessageBox::StandardButton defaultButton;
+    // Words of the question's own on standard buttons ("Overwrite" on Save),
+    // which keep their role: Escape still chooses Cancel.
+    QList<QPair<QMessageBox::StandardButton, QString>> buttonTexts = {};
 };
 
 // Asks `question` in a modal message box and answers the button the user

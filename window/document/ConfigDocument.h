@@ -7,6 +7,7 @@
 // copies.
 #pragma once
 
+#include "FileSnapshot.h"
 #include "KaveloConfigParser.h"
 #include "SettingValues.h"
 
@@ -15,6 +16,8 @@
 
 #include <string>
 
+class QFileSystemWatcher;
+class QTimer;
 class QUndoStack;
 
 class ConfigDocument : public QObject {
@@ -45,9 +48,31 @@ class ConfigDocument : public QObject {
         std::string finding;
     };
     Load load(const QString& path);
-    // Writes the settings into the document's file. On failure the file is as
-    // it was, and config().lastWriteError() says why.
-    bool save();
+
+    // What a save found and did. Under the lock that kavelo-config takes, the
+    // file at the path is compared with the one the document read or last
+    // saved; only an unchanged file (or the one the user agreed to replace)
+    // is written.
+    struct Save {
+        enum Result {
+            saved,
+            failed,      // config().lastWriteError() says why; the file is as it was
+            busy,        // another program held the file's lock throughout
+            changed,     // another program wrote it since: ask before replacing it
+            deleted,     // it is gone: ask before making it again
+            otherCamera, // another camera's file is there: never written
+        } result;
+        FileSnapshot found; // the file at the path as the check saw it
+    };
+    // `accepted` is what an earlier attempt found and the user agreed to
+    // replace: that file, and no other, is overwritten.
+    Save save(const FileSnapshot* accepted = nullptr);
+
+    // The file at the path as the last look found it, by save() or by the
+    // watch that follows the file while it is open.
+    const FileSnapshot& found() const { return found_; }
+    // Looks at the file again soon, watching it anew (its card came back).
+    void recheck();
 
     // A change the user made (already made), as one step of the history
     // named `name`; steps with the same `mergeKey` (0 or more) in a row are
@@ -72,10 +97,17 @@ class ConfigDocument : public QObject {
     void titleChanged();
     // Undo or redo put other settings in place: the window shows them.
     void settingsRestored();
+    // While the file is open, another program changed it, deleted it or put
+    // another camera's file in its place (found() describes it); a save of
+    // the document's own is no change. Sent once for each new state.
+    void changedElsewhere(FileChange change);
 
   private:
     void mirrorPath();
     void restore(const SettingValues& values);
+    void hold(const FileSnapshot& snapshot);
+    void watch();
+    void lookAtFile();
 
     KaveloConfigParser& config_;
     QUndoStack* history_;
@@ -84,4 +116,13 @@ class ConfigDocument : public QObject {
     QString volume_;
     QString cardMount_;
     bool cardGone_ = false;
+
+    QFileSystemWatcher* watcher_;
+    QTimer* settle_;
+    FileSnapshot held_;       // the file as read or last saved
+    FileSnapshot found_;      // the file as last looked at
+    unsigned generation_ = 0; // counts loads and saves: a look begun before one is stale
+    bool looking_ = false;
+    bool lookAgain_ = false;
+    FileChange told_ = FileChange::unchanged;
 };

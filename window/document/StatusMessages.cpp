@@ -3,6 +3,7 @@
 #include "CameraRules.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <cstring>
@@ -100,4 +101,34 @@ QString loadRuleChanges(const SettingValues& read, const SettingValues& shown) {
                                   .toLower());
     }
     return sentences.join(QStringLiteral(". "));
+}
+
+QString busyStatus(const QString& path) {
+    return QStringLiteral("Not saved: %1 is in use by another program; try again in a moment")
+        .arg(shown(path));
+}
+
+QString otherCameraStatus(const QString& path, const QString& firmware) {
+    return QStringLiteral("Not saved: %1 is now another camera's file (%2); these settings stay "
+                          "in the window")
+        .arg(shown(path), firmware.isEmpty() ? QStringLiteral("no camera identifiers") : firmware);
+}
+
+QString changedElsewhereNotice(const QString& path, bool onCard) {
+    return QStringLiteral("%1 was changed %2by another program.")
+        .arg(QFileInfo(path).fileName(), onCard ? QStringLiteral("on the card ") : QString());
+}
+
+QString deletedElsewhereNotice(const QString& path, bool onCard) {
+    return QStringLiteral("%1 was deleted %2by another program.")
+        .arg(QFileInfo(path).fileName(), onCard ? QStringLiteral("from the card ") : QString());
+}
+
+QString cardRemovedStatus(const QString& volume, const QString& path) {
+    return QStringLiteral("The card %1 was removed: Save cannot write %2 until it is back")
+        .arg(volume, shown(path));
+}
+
+QString cardBackStatus(const QString& volume, const QString& path) {
+    return QStringLiteral("The card %1 is back: Save writes %2 again").arg(volume, shown(path));
 }

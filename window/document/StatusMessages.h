@@ -24,3 +24,15 @@ QString saveFailureReason(int error);
 // a clip length that loop recording lowered on the refresh; empty when
 // nothing did.
 QString loadRuleChanges(const SettingValues& read, const SettingValues& shown);
+
+// A file that another program holds locked for longer than a save waits.
+QString busyStatus(const QString& path);
+// Another camera's file is where the document's file was: Save does not write
+// it. `firmware` is what that file names.
+QString otherCameraStatus(const QString& path, const QString& firmware);
+// The bar's line when the open file changed while the window held it; `onCard`
+// when the file is on a camera's card.
+QString changedElsewhereNotice(const QString& path, bool onCard);
+QString deletedElsewhereNotice(const QString& path, bool onCard);
+QString cardRemovedStatus(const QString& volume, const QString& path);
+QString cardBackStatus(const QString& volume, const QString& path);

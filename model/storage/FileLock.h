@@ -1,0 +1,30 @@
+// An advisory lock on a configuration file from a read to the save that
+// follows it, taken by the command line and the window alike, so that two
+// programs changing the same file never lose each other's change.
+#pragma once
+
+#include <chrono>
+#include <string>
+
+class FileLock {
+  public:
+    // Waits for the lock on the file at `path`. A file that cannot be opened
+    // or a file system without locks leaves the caller unlocked: it goes on
+    // as it would have without the lock, and the load says what is wrong.
+    explicit FileLock(const std::string& path);
+    // Waits at most `limit` for the lock, for a caller that must stay
+    // responsive; heldByAnother() tells whether the wait ran out.
+    FileLock(const std::string& path, std::chrono::milliseconds limit);
+    ~FileLock();
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+
+    // Whether another program held the lock for the whole time allowed.
+    bool heldByAnother() const { return heldByAnother_; }
+
+  private:
+    void take(const std::string& path, std::chrono::milliseconds limit);
+
+    int descriptor = -1;
+    bool heldByAnother_ = false;
+};

@@ -96,6 +96,17 @@ FileSnapshot snapshotOf(const std::string& path) {
     return snapshot;
 }
 
+FileSnapshot snapshotHolding(FileSnapshot where, const std::string& text) {
+    where.state = FileSnapshot::State::present;
+    where.size = static_cast<long long>(text.size());
+    where.checksum = checksumOf(text.data(), text.size());
+    CameraFile camera;
+    const bool identified = identifyCameraText(text, camera);
+    where.firmwareString = identified ? camera.firmwareString : std::string();
+    where.revisionString = identified ? camera.revisionString : std::string();
+    return where;
+}
+
 FileChange changeBetween(const FileSnapshot& held, const FileSnapshot& now) {
     if (now.state == FileSnapshot::State::missing)
         return held.state == FileSnapshot::State::missing ? FileChange::unchanged

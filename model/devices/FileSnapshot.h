@@ -29,6 +29,10 @@ struct FileSnapshot {
 // may hold) and describes it. Keeps no file open.
 FileSnapshot snapshotOf(const std::string& path);
 
+// The snapshot of a file that holds `text`, where `where` describes it: a
+// program that wrote `text` knows the bytes it wrote, whoever wrote after it.
+FileSnapshot snapshotHolding(FileSnapshot where, const std::string& text);
+
 enum class FileChange {
     unchanged,   // the bytes the holder read (its own save included)
     changed,     // another program wrote other bytes, or made it unreadable

@@ -13,5 +13,6 @@ bool KaveloConfigParser::writeConfigFile(const char* path) const {
         std::fputs("Problem saving configuration file!!!", stderr);
         return false;
     }
+    writtenText = text;
     return true;
 }

@@ -3,6 +3,8 @@
 // configuration file that the camera keeps on its memory card.
 #pragma once
 
+#include <string>
+
 #include "SettingValues.h"
 #include "Settings.h"
 
@@ -67,6 +69,10 @@ class KaveloConfigParser {
     // why the last write failed, 0 after a write that succeeded.
     bool writeConfigFile(const char* path) const;
     int lastWriteError() const { return writeError; }
+    // The text the last successful write put in the file: what a program
+    // holding the file compares it with later, since by the time it could
+    // read the file back another program may have changed it.
+    const std::string& lastWrittenText() const { return writtenText; }
 
   private:
     bool parseText(const char* text, long length, ReadReport& report);
@@ -80,4 +86,5 @@ class KaveloConfigParser {
     int revisionNumber;
     SettingValues cameraValues;
     mutable int writeError = 0; // a record of the last write, not a setting
+    mutable std::string writtenText;
 };

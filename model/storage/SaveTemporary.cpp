@@ -92,7 +92,9 @@ int createSaveTemporary(int directory, mode_t mode, SaveTemporary* temporary) {
                 continue;
             return errno;
         }
-        temporary->lock.reset(dup(temporary->file.get()));
+        // Not inherited: a program started meanwhile from another thread
+        // would hold the lock, on what is by then the saved file, for its life.
+        temporary->lock.reset(fcntl(temporary->file.get(), F_DUPFD_CLOEXEC, 0));
         // Without locks the save goes on: nothing removes its temporary then.
         if (temporary->lock.valid() && flock(temporary->lock.get(), LOCK_EX) != 0) {
         }

@@ -99,7 +99,9 @@ ConfigDocument::Save ConfigDocument::save(const FileSnapshot* accepted) {
     if (!config_.writeConfigFile(configFileName))
         return {Save::failed, found_};
     saved_ = config_.settings();
-    hold(snapshotOf(file));
+    // What was written, not what is read back: another program may have
+    // changed the file in the moment since the lock went with the old file.
+    hold(snapshotHolding(snapshotOf(file), config_.lastWrittenText()));
     watch();
     emit titleChanged();
     return {Save::saved, found_};

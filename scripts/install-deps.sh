@@ -13,6 +13,7 @@ packages=(
   help2man dpkg-dev lintian man-db bash-completion gzip
   locales python3
   dbus-daemon # the window's tests run their own bus
+  at-spi2-core python3-pyatspi gir1.2-atspi-2.0 # a screen reader's view over the accessibility bus
   dosfstools  # mkfs.vfat: the cameras test on a FAT image
 )
 

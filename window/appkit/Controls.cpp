@@ -132,7 +132,10 @@ QRadioButton* RadioMatrix::cellAtRow(long row, long column) const {
 }
 
 Slider::Slider(QSlider* slider) : WidgetWrapper(slider) {
-    connect(slider, &QSlider::valueChanged, this, [this] { sendAction(); });
+    connect(slider, &QSlider::valueChanged, this, [this] {
+        if (!showing_)
+            sendAction();
+    });
 }
 
 long Slider::integerValue() const {
@@ -142,8 +145,9 @@ long Slider::integerValue() const {
 void Slider::setIntValue(int value) {
     if (!widget_)
         return;
-    const QSignalBlocker quiet(widget_);
+    showing_ = true;
     widget_->setValue(value);
+    showing_ = false;
 }
 
 NumberField::NumberField(QLineEdit* field) : WidgetWrapper(field) {

@@ -95,8 +95,13 @@ class Slider : public WidgetWrapper<QSlider> {
     explicit Slider(QSlider* slider);
     long integerValue() const;
     // A value past the slider's range puts it at the nearer end; that
-    // position is never sent as a user's choice.
+    // position is never sent as a user's choice. The slider still signals
+    // the change, so that what follows its value (what it tells a screen
+    // reader) follows a value shown here too.
     void setIntValue(int value);
+
+  private:
+    bool showing_ = false;
 };
 
 // A field holding a whole number. Its action runs on Return and when the

@@ -15,7 +15,18 @@ namespace {
 constexpr char kRadioGroup[] = "accessibleRadioGroup";
 constexpr char kPositionTexts[] = "accessiblePositionTexts";
 
-// A slider that names its position: "Custom 2" rather than "1".
+// The caption of a slider's position, or an empty text for a slider without
+// position texts.
+QString choiceOf(const QSlider* slider) {
+    const QStringList texts = slider->property(kPositionTexts).toStringList();
+    const int index = slider->value() - slider->minimum();
+    return index >= 0 && index < texts.size() ? texts.at(index) : QString();
+}
+
+// A slider that names its position: "Custom 2" rather than "1". Qt's bridge
+// to the desktop's accessibility bus (AT-SPI) passes on only the number of a
+// value, so the description names the choice too, ahead of what the slider
+// does; setPositionTexts announces a new description with every move.
 class NamedSlider : public QAccessibleWidget, public QAccessibleValueInterface {
   public:
     explicit NamedSlider(QSlider* slider) : QAccessibleWidget(slider, QAccessible::Slider) {}
@@ -27,12 +38,13 @@ class NamedSlider : public QAccessibleWidget, public QAccessibleValueInterface {
     }
 
     QString text(QAccessible::Text kind) const override {
-        if (kind != QAccessible::Value)
-            return QAccessibleWidget::text(kind);
-        const QStringList texts = slider()->property(kPositionTexts).toStringList();
-        const int index = slider()->value() - slider()->minimum();
-        return index >= 0 && index < texts.size() ? texts.at(index)
-                                                  : QString::number(slider()->value());
+        const QString choice = choiceOf(slider());
+        if (kind == QAccessible::Value)
+            return choice.isEmpty() ? QString::number(slider()->value()) : choice;
+        const QString text = QAccessibleWidget::text(kind);
+        if (kind != QAccessible::Description || choice.isEmpty())
+            return text;
+        return text.isEmpty() ? choice : choice + QLatin1String(". ") + text;
     }
 
     QVariant currentValue() const override { return slider()->value(); }
@@ -191,5 +203,12 @@ void markAsRadioGroup(QWidget* container) {
 }
 
 void setPositionTexts(QSlider* slider, const QStringList& texts) {
+    const bool announcing = slider->property(kPositionTexts).isValid();
     slider->setProperty(kPositionTexts, texts);
+    if (announcing)
+        return;
+    QObject::connect(slider, &QSlider::valueChanged, slider, [slider] {
+        QAccessibleEvent changed(slider, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&changed);
+    });
 }

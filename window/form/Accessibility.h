@@ -1,6 +1,6 @@
 // What the window's controls tell assistive tools beyond what Qt's own
 // accessibility interfaces say: a radio group is a named grouping, a
-// slider's value is the caption of its choice, and the tab bar marks its
+// slider's value and description name its choice, and the tab bar marks its
 // current tab as selected.
 #pragma once
 
@@ -16,5 +16,7 @@ void installAccessibility();
 void markAsRadioGroup(QWidget* container);
 
 // The texts of a slider's positions from its minimum up: its accessible
-// value text. A slider without them tells its position as a number.
+// value text, and the start of its accessible description, which is
+// announced anew whenever the slider's value changes. A slider without them
+// tells its position as a number.
 void setPositionTexts(QSlider* slider, const QStringList& texts);

@@ -56,7 +56,14 @@ std::string jsonObject(const MountedCamera& camera) {
 } // namespace
 
 int runCameras(const CommandLine& line) {
-    const std::vector<MountedCamera> cameras = mountedCameras();
+    const CameraSearch search = findMountedCameras();
+    const std::vector<MountedCamera>& cameras = search.cameras;
+    // A card that did not answer is left out, and said so, rather than
+    // waited for: its reader or driver may never answer.
+    for (const MountedFileSystem& card : search.notAnswering)
+        std::fprintf(stderr,
+                     "kavelo-config: %s: the card is not answering; it is left out of the list\n",
+                     field(card.mountPoint).c_str());
     std::string out;
     if (line.json) {
         out = "[";

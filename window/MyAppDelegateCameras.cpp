@@ -42,13 +42,15 @@ void addRow(QWidget* area, const QString& text, const QString& button, const QSt
     layout->setContentsMargins(0, 0, 0, 0);
     auto* label = new QLabel(text, row);
     label->setTextFormat(Qt::PlainText);
+    layout->addWidget(label, 1);
+    area->layout()->addWidget(row);
+    if (button.isEmpty())
+        return; // nothing to do but wait
     auto* push = new QPushButton(button, row);
     push->setObjectName(name);
     push->setAccessibleDescription(text);
     QObject::connect(push, &QPushButton::clicked, push, std::move(act));
-    layout->addWidget(label, 1);
     layout->addWidget(push);
-    area->layout()->addWidget(row);
 }
 
 } // namespace
@@ -96,6 +98,10 @@ void MyAppDelegate::showCameras() {
                QStringLiteral("&Mount and open"), QStringLiteral("mountCard%1").arg(i),
                [this, card] { cameraMonitor_->mount(card); });
     }
+    // A card that did not answer in time is looked at again on the next change.
+    for (const Card& card : cameraMonitor_->notAnswering())
+        addRow(area, QStringLiteral("Card %1 is not answering").arg(card.name), QString(),
+               QString(), {});
 
     auto* eject = findInWindow<QAction>(window, "actionEject");
     eject->setEnabled(cameraMonitor_->canMountAndEject() && !cameras.isEmpty());

@@ -8,14 +8,18 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <condition_variable>
 #include <cstdio>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <map>
 #include <memory>
 #include <mntent.h>
+#include <mutex>
 #include <paths.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -54,12 +58,14 @@ std::vector<std::string> configFileNames(const std::string& folder) {
 // The whole text of a regular file of at most kMaxFileSize bytes; false for
 // anything else. Opened without blocking, so that a FIFO by that name does
 // not wait for a writer.
-bool readSmallFile(const std::string& path, std::string& text) {
+bool readSmallFile(const std::string& path, std::string& text, CameraFile& camera) {
     const FileDescriptor file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     struct stat status;
     if (!file.valid() || fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode) ||
         status.st_size > kMaxFileSize)
         return false;
+    camera.device = status.st_dev;
+    camera.inode = status.st_ino;
     // One byte more than allowed shows a file that grew since fstat.
     char buffer[kMaxFileSize + 1];
     std::size_t got = 0;
@@ -120,7 +126,7 @@ std::optional<CameraFile> cameraFileIn(const std::string& folder) {
         CameraFile camera;
         camera.path = prefix + name;
         std::string text;
-        if (readSmallFile(camera.path, text) && identifyCameraText(text, camera))
+        if (readSmallFile(camera.path, text, camera) && identifyCameraText(text, camera))
             return camera;
     }
     return std::nullopt;
@@ -160,9 +166,64 @@ bool mayHoldACamera(const MountedFileSystem& fileSystem) {
     return true;
 }
 
-std::vector<MountedCamera> mountedCameras(const char* table) {
+namespace {
+
+// A look into one folder, which may never come back.
+struct Look {
+    std::mutex mutex;
+    std::condition_variable done;
+    bool finished = false;
+    std::optional<CameraFile> file;
+};
+
+// The looks that had not come back when their search gave up, by folder.
+std::mutex gHangingMutex;
+std::map<std::string, std::shared_ptr<Look>> gHanging;
+
+std::shared_ptr<Look> startLook(const std::string& folder) {
+    {
+        const std::lock_guard<std::mutex> hold(gHangingMutex);
+        const auto hanging = gHanging.find(folder);
+        if (hanging != gHanging.end()) {
+            const std::lock_guard<std::mutex> holdLook(hanging->second->mutex);
+            if (!hanging->second->finished)
+                return hanging->second;
+            gHanging.erase(hanging); // back at last: look again, afresh
+        }
+    }
+    auto look = std::make_shared<Look>();
+    try {
+        std::thread([look, folder] {
+            std::optional<CameraFile> file = cameraFileIn(folder);
+            const std::lock_guard<std::mutex> hold(look->mutex);
+            look->file = std::move(file);
+            look->finished = true;
+            look->done.notify_all();
+        }).detach();
+    } catch (const std::system_error&) {
+        return look; // no thread to be had: the card counts as not answering
+    }
+    return look;
+}
+
+// Whether `look` came back by `deadline`; one that did not is kept, so that
+// the next search does not start another look into the same card.
+bool waitFor(const std::string& folder, const std::shared_ptr<Look>& look,
+             std::chrono::steady_clock::time_point deadline) {
+    std::unique_lock<std::mutex> hold(look->mutex);
+    if (look->done.wait_until(hold, deadline, [&] { return look->finished; }))
+        return true;
+    hold.unlock();
+    const std::lock_guard<std::mutex> holdHanging(gHangingMutex);
+    gHanging[folder] = look;
+    return false;
+}
+
+} // namespace
+
+CameraSearch findMountedCameras(std::chrono::milliseconds limit, const char* table) {
     const std::vector<MountedFileSystem> fileSystems = mountedFileSystems(table);
-    std::vector<MountedCamera> cameras;
+    std::vector<const MountedFileSystem*> candidates;
     for (std::size_t i = 0; i < fileSystems.size(); ++i) {
         const MountedFileSystem& fileSystem = fileSystems[i];
         // A later mount on the same folder hides this one.
@@ -170,10 +231,34 @@ std::vector<MountedCamera> mountedCameras(const char* table) {
                                         fileSystems.end(), [&](const MountedFileSystem& later) {
                                             return later.mountPoint == fileSystem.mountPoint;
                                         });
-        if (hidden || !mayHoldACamera(fileSystem))
-            continue;
-        if (std::optional<CameraFile> file = cameraFileIn(fileSystem.mountPoint))
-            cameras.push_back({fileSystem, *file});
+        if (!hidden && mayHoldACamera(fileSystem))
+            candidates.push_back(&fileSystem);
     }
-    return cameras;
+    std::vector<std::shared_ptr<Look>> looks;
+    for (const MountedFileSystem* fileSystem : candidates)
+        looks.push_back(startLook(fileSystem->mountPoint));
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    CameraSearch search;
+    for (std::size_t i = 0; i < candidates.size(); ++i) {
+        const MountedFileSystem& fileSystem = *candidates[i];
+        if (!waitFor(fileSystem.mountPoint, looks[i], deadline)) {
+            search.notAnswering.push_back(fileSystem);
+            continue;
+        }
+        const std::lock_guard<std::mutex> hold(looks[i]->mutex);
+        const std::optional<CameraFile>& file = looks[i]->file;
+        if (!file)
+            continue;
+        const bool seen = std::any_of(
+            search.cameras.begin(), search.cameras.end(), [&](const MountedCamera& camera) {
+                return camera.file.device == file->device && camera.file.inode == file->inode;
+            });
+        if (!seen)
+            search.cameras.push_back({fileSystem, *file});
+    }
+    return search;
+}
+
+std::vector<MountedCamera> mountedCameras(const char* table) {
+    return findMountedCameras(kCardAnswerLimit, table).cameras;
 }

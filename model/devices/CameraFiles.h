@@ -4,6 +4,7 @@
 // for cameras this way.
 #pragma once
 
+#include <chrono>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,6 +16,9 @@ struct CameraFile {
     int firmwareNumber = 0;
     int revisionNumber = 0;
     bool supported = false; // whether the window and the command line load it
+    // Where the file is: a file system mounted at two places holds one file.
+    unsigned long long device = 0;
+    unsigned long long inode = 0;
 };
 
 // The camera configuration file at the top of `folder`: a file named
@@ -48,8 +52,26 @@ struct MountedCamera {
     CameraFile file;
 };
 
+// How long a look into a card may take before the card counts as not
+// answering (its reader failing, its file system's driver stopped).
+constexpr std::chrono::milliseconds kCardAnswerLimit{2000};
+
+struct CameraSearch {
+    std::vector<MountedCamera> cameras;
+    // File systems whose look did not come back in time. A look that hangs
+    // is not started again while it hangs: the next search reports the
+    // card at once.
+    std::vector<MountedFileSystem> notAnswering;
+};
+
 // The cameras whose cards are mounted now, in the order of the mount table
 // (the system's own, or `table` when given): every file system that may hold
 // one and is not hidden by a later mount on the same folder, with the
-// camera file at its top.
+// camera file at its top; a file system mounted at several places is listed
+// at the first. Each card is looked into on a thread of its own, all at
+// once, for at most `limit`.
+CameraSearch findMountedCameras(std::chrono::milliseconds limit = kCardAnswerLimit,
+                                const char* table = nullptr);
+
+// The cameras of findMountedCameras() with the usual limit.
 std::vector<MountedCamera> mountedCameras(const char* table = nullptr);

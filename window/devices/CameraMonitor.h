@@ -3,7 +3,8 @@
 // mounting and ejecting them. Through the desktop's storage service (UDisks2
 // on the system bus) where there is one; otherwise from the mount table,
 // which can tell what is mounted but neither mount nor eject. Either way it
-// waits for the system to say that something changed: nothing polls.
+// follows what the system says changed; cards are looked into beside the
+// window, with a time limit.
 #pragma once
 
 #include <QList>
@@ -33,6 +34,9 @@ class CameraMonitor : public QObject {
     virtual QList<Card> cameras() const = 0;
     // Cards of removable drives that are plugged in but not mounted.
     virtual QList<Card> unmountedCards() const = 0;
+    // Mounted cards that did not answer the last look in time (a failing
+    // reader, a stopped driver); they are looked at again on the next change.
+    virtual QList<Card> notAnswering() const { return {}; }
     // Whether this monitor can mount and eject (the storage service can).
     virtual bool canMountAndEject() const = 0;
 

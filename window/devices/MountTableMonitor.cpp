@@ -1,5 +1,6 @@
 #include "MountTableMonitor.h"
 
+#include "BackgroundTask.h"
 #include "CameraFiles.h"
 #include "MediaFolders.h"
 
@@ -8,6 +9,7 @@
 #include <QFileSystemWatcher>
 #include <QSocketNotifier>
 #include <QStorageInfo>
+#include <QTimer>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -45,6 +47,12 @@ MountTableMonitor::MountTableMonitor(QObject* parent) : CameraMonitor(parent) {
         }
         connect(watcher_, &QFileSystemWatcher::directoryChanged, this, [this] { rescan(); });
     }
+    // A card's file may appear on a card that is already mounted (written by
+    // another program, or by the camera over USB), which the table does not
+    // tell: the cards are looked at again from time to time, beside the window.
+    auto* again = new QTimer(this);
+    again->start(kLookAgainMilliseconds);
+    connect(again, &QTimer::timeout, this, [this] { rescan(); });
     rescan();
 }
 
@@ -55,13 +63,13 @@ MountTableMonitor::~MountTableMonitor() {
         ::close(mountTable_);
 }
 
-// The model's finder reads the mount table itself and skips network and
-// pseudo file systems before it looks into any of them, so that a server that
-// does not answer never stalls the window; only the cameras found are asked
-// for their labels.
-void MountTableMonitor::rescan() {
-    QList<Card> found;
-    for (const MountedCamera& camera : mountedCameras()) {
+// The cameras found now, each card asked for its label. Beside the window: a
+// card that does not answer holds this search for a limited time, and holds
+// nothing of the window.
+MountTableMonitor::Search MountTableMonitor::search() {
+    Search result;
+    const CameraSearch search = findMountedCameras();
+    for (const MountedCamera& camera : search.cameras) {
         const QString mountPoint = QString::fromStdString(camera.fileSystem.mountPoint);
         if (mountPoint == QDir::rootPath())
             continue;
@@ -70,17 +78,35 @@ void MountTableMonitor::rescan() {
         card.mountPoint = mountPoint;
         card.configPath = QString::fromStdString(camera.file.path);
         card.supported = camera.file.supported;
-        found.append(card);
+        result.cameras.append(card);
     }
-    const bool same =
-        found.size() == cameras_.size() &&
-        std::equal(found.begin(), found.end(), cameras_.begin(), [](const Card& a, const Card& b) {
-            return a.mountPoint == b.mountPoint && a.configPath == b.configPath &&
-                   a.supported == b.supported;
-        });
-    cameras_ = found;
-    if (!same)
-        emit changed();
+    for (const MountedFileSystem& fileSystem : search.notAnswering) {
+        Card card;
+        card.mountPoint = QString::fromStdString(fileSystem.mountPoint);
+        card.name = QFileInfo(card.mountPoint).fileName();
+        result.notAnswering.append(card);
+    }
+    return result;
+}
+
+void MountTableMonitor::rescan() {
+    if (searching_) {
+        searchAgain_ = true;
+        return;
+    }
+    searching_ = true;
+    runBeside<Search>(this, &MountTableMonitor::search, [this](const Search& found) {
+        searching_ = false;
+        if (searchAgain_) {
+            searchAgain_ = false;
+            rescan();
+        }
+        const bool same = found.cameras == cameras_ && found.notAnswering == notAnswering_;
+        cameras_ = found.cameras;
+        notAnswering_ = found.notAnswering;
+        if (!same)
+            emit changed();
+    });
 }
 
 void MountTableMonitor::mount(const Card& card) {

@@ -18,15 +18,25 @@ class MountTableMonitor : public CameraMonitor {
 
     QList<Card> cameras() const override { return cameras_; }
     QList<Card> unmountedCards() const override { return {}; }
+    QList<Card> notAnswering() const override { return notAnswering_; }
     bool canMountAndEject() const override { return false; }
     void mount(const Card& card) override;
     void eject(const Card& card) override;
 
   private:
+    static constexpr int kLookAgainMilliseconds = 3000;
+    struct Search {
+        QList<Card> cameras;
+        QList<Card> notAnswering;
+    };
+    static Search search();
     void rescan();
 
     int mountTable_ = -1;
     QSocketNotifier* notifier_ = nullptr;
     QFileSystemWatcher* watcher_ = nullptr;
     QList<Card> cameras_;
+    QList<Card> notAnswering_;
+    bool searching_ = false;
+    bool searchAgain_ = false;
 };

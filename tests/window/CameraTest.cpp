@@ -73,21 +73,48 @@ class CameraTest : public FileWorkflowTest {
     std::unique_ptr<FakeUDisks> fake;
 };
 
-TEST_F(CameraTest, EachCameraGetsALineAndOtherVolumesNone) {
-    EXPECT_TRUE(showsRows({}));
-    plugIn(QStringLiteral("KAVELO_CAM"), card(QStringLiteral("one")));
-    const QString old = plugIn(QStringLiteral("OLD_CAM"), card(QStringLiteral("two"), "OLD v2.30"));
-    plugIn(QStringLiteral("HOLIDAY"), card(QStringLiteral("photos"), nullptr)); // no camera file
-    FakeUDisks::Volume fixed;
-    fixed.label = QStringLiteral("DISK");
-    fixed.mountPoint = card(QStringLiteral("disk"));
-    fixed.removable = false; // not a card
-    fake->plugIn(fixed);
-    EXPECT_TRUE(showsRows({QStringLiteral("Camera KAVELO_CAM connected"),
-                           QStringLiteral("Camera OLD_CAM connected")}))
+// A mounted file system counts as a camera when it holds a camera's file,
+// whatever it sits on, as for `kavelo-config cameras`; a file system not
+// mounted is offered only on a removable drive.
+TEST_F(CameraTest, WhatGetsALine) {
+    const struct {
+        const char* label;
+        const char* folder;   // nullptr: not mounted
+        const char* firmware; // nullptr: no camera file
+        bool removable;
+        bool hasDrive;
+        const char* row; // nullptr: none
+    } volumes[] = {
+        {"KAVELO_CAM", "one", "KAVELO FW v2.20", true, true, "Camera KAVELO_CAM connected"},
+        {"OLD_CAM", "two", "OLD v2.30", true, true, "Camera OLD_CAM connected"},
+        {"HOLIDAY", "photos", nullptr, true, true, nullptr},
+        {"DISK", "disk", "KAVELO FW v2.20", false, true, "Camera DISK connected"},
+        {"IMAGE", "image", "KAVELO FW v2.20", false, false, "Camera IMAGE connected"},
+        {"EMPTY_IMAGE", "empty", nullptr, false, false, nullptr},
+        {"SPARE", nullptr, nullptr, true, true, "Card SPARE is not mounted"},
+        {"SYSTEM", nullptr, nullptr, false, true, nullptr},
+        {"LOOP", nullptr, nullptr, false, false, nullptr},
+    };
+    QStringList cameraRows, cardRows;
+    QString old;
+    for (const auto& each : volumes) {
+        FakeUDisks::Volume volume;
+        volume.label = QLatin1String(each.label);
+        if (each.folder != nullptr)
+            volume.mountPoint = card(QLatin1String(each.folder), each.firmware);
+        volume.removable = each.removable;
+        volume.hasDrive = each.hasDrive;
+        const QString fileSystem = fake->plugIn(volume);
+        if (QLatin1String(each.label) == QLatin1String("OLD_CAM"))
+            old = fileSystem;
+        if (each.row != nullptr)
+            (each.folder != nullptr ? cameraRows : cardRows) << QLatin1String(each.row);
+    }
+    EXPECT_TRUE(showsRows(cameraRows + cardRows))
         << rowsOf(window.get()).join(QStringLiteral(" | ")).toStdString();
     fake->pullOut(old);
-    EXPECT_TRUE(showsRows({QStringLiteral("Camera KAVELO_CAM connected")}));
+    cameraRows.removeOne(QStringLiteral("Camera OLD_CAM connected"));
+    EXPECT_TRUE(showsRows(cameraRows + cardRows));
 }
 
 TEST_F(CameraTest, OpenLoadsTheCamerasFileAndGivesAnUnsupportedOneItsAlert) {
@@ -159,6 +186,61 @@ TEST_F(CameraTest, ABusyEjectSaysWhy) {
     EXPECT_TRUE(statusIs(QStringLiteral(
         "Could not eject KAVELO_CAM: it is still in use; close what uses it and try again")));
     EXPECT_EQ(fake->calls(), QStringList{QStringLiteral("Unmount ") + fileSystem});
+}
+
+// A disk image has no drive to power off; unmounting it is the whole eject.
+TEST_F(CameraTest, ADiskImageIsEjectedByUnmountingIt) {
+    FakeUDisks::Volume image;
+    image.label = QStringLiteral("IMAGE");
+    image.mountPoint = card(QStringLiteral("image"));
+    image.removable = false;
+    image.hasDrive = false;
+    const QString fileSystem = fake->plugIn(image);
+    ASSERT_TRUE(showsRows({QStringLiteral("Camera IMAGE connected")}));
+    QTest::mouseClick(button("openCamera0"), Qt::LeftButton);
+    clickButton(window.get(), "saveConfigButtonOutlet");
+    ASSERT_TRUE(button("ejectButton")->isVisibleTo(window.get()));
+    QTest::mouseClick(button("ejectButton"), Qt::LeftButton);
+    EXPECT_TRUE(statusIs(QStringLiteral("IMAGE can be removed now")));
+    EXPECT_EQ(fake->calls(), QStringList{QStringLiteral("Unmount ") + fileSystem});
+    EXPECT_TRUE(showsRows({}));
+}
+
+// The service restarts (an upgrade does that) while cards change: it
+// announces none of the cards it starts with, so the window must ask.
+TEST_F(CameraTest, AfterTheServiceRestartsTheWindowListsExactlyItsCards) {
+    plugIn(QStringLiteral("GONE"), card(QStringLiteral("one")));
+    plugIn(QStringLiteral("STAYS"), card(QStringLiteral("two")));
+    ASSERT_TRUE(showsRows(
+        {QStringLiteral("Camera GONE connected"), QStringLiteral("Camera STAYS connected")}));
+
+    fake.reset();
+    EXPECT_TRUE(showsRows({})); // the stopped service's cards are not known
+
+    FakeUDisks::Volume added, stays, unmounted;
+    added.label = QStringLiteral("ADDED");
+    added.mountPoint = card(QStringLiteral("three"));
+    stays.label = QStringLiteral("STAYS");
+    stays.mountPoint = pathIn(QStringLiteral("two"));
+    unmounted.label = QStringLiteral("SPARE");
+    // The first object path is the one the card taken out had.
+    fake = std::make_unique<FakeUDisks>(QString::fromStdString(testBus().address()),
+                                        QList<FakeUDisks::Volume>{added, stays, unmounted});
+    ASSERT_TRUE(fake->ok());
+    EXPECT_TRUE(showsRows({QStringLiteral("Camera ADDED connected"),
+                           QStringLiteral("Camera STAYS connected"),
+                           QStringLiteral("Card SPARE is not mounted")}))
+        << rowsOf(window.get()).join(QStringLiteral(" | ")).toStdString();
+
+    // The new service's signals are followed.
+    const QString later = plugIn(QStringLiteral("LATER"), card(QStringLiteral("four")));
+    EXPECT_TRUE(showsRows(
+        {QStringLiteral("Camera ADDED connected"), QStringLiteral("Camera STAYS connected"),
+         QStringLiteral("Camera LATER connected"), QStringLiteral("Card SPARE is not mounted")}));
+    fake->pullOut(later);
+    EXPECT_TRUE(showsRows({QStringLiteral("Camera ADDED connected"),
+                           QStringLiteral("Camera STAYS connected"),
+                           QStringLiteral("Card SPARE is not mounted")}));
 }
 
 TEST_F(CameraTest, TheCardGoesAwayWhileLoadedAndComesBack) {

@@ -13,7 +13,9 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 
 #include <memory>
@@ -21,6 +23,42 @@
 #include <sys/stat.h>
 
 namespace {
+
+// The access key of a text ("Ti&me lapse": m), or none.
+QChar accessKey(const QString& text) {
+    for (int i = 0; i + 1 < text.size(); ++i) {
+        if (text.at(i) == QLatin1Char('&') && text.at(i + 1) != QLatin1Char('&'))
+            return text.at(i + 1).toLower();
+        if (text.at(i) == QLatin1Char('&'))
+            ++i;
+    }
+    return QChar();
+}
+
+// The controls on screen with an access key, by key: the menu titles, the
+// tabs' titles, and the buttons and captions that are visible.
+QMap<QChar, QStringList> controlsByKey(QMainWindow* window) {
+    QMap<QChar, QStringList> keys;
+    const auto note = [&](const QString& text, const QString& what) {
+        if (const QChar key = accessKey(text); !key.isNull())
+            keys[key] << what + QLatin1Char(' ') + text;
+    };
+    for (QAction* menu : window->menuBar()->actions())
+        note(menu->text(), QStringLiteral("menu"));
+    for (QTabWidget* tabs : window->findChildren<QTabWidget*>()) {
+        for (int i = 0; i < tabs->count(); ++i)
+            note(tabs->tabText(i), QStringLiteral("tab"));
+    }
+    for (QPushButton* button : window->findChildren<QPushButton*>()) {
+        if (button->isVisibleTo(window))
+            note(button->text(), button->objectName());
+    }
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        if (label->buddy() != nullptr && label->isVisibleTo(window))
+            note(label->text(), label->objectName());
+    }
+    return keys;
+}
 
 QStringList rowsOf(QWidget* window) {
     QStringList rows;
@@ -186,6 +224,37 @@ TEST_F(CameraTest, ABusyEjectSaysWhy) {
     EXPECT_TRUE(statusIs(QStringLiteral(
         "Could not eject KAVELO_CAM: it is still in use; close what uses it and try again")));
     EXPECT_EQ(fake->calls(), QStringList{QStringLiteral("Unmount ") + fileSystem});
+    // Begun from the menu, it leaves the menu to try again, and no button.
+    EXPECT_FALSE(button("ejectButton")->isVisibleTo(window.get()));
+}
+
+// After a save, the card still in use: the Eject button stays for the next try.
+TEST_F(CameraTest, AFailedEjectLeavesTheButtonToTryAgain) {
+    FakeUDisks::Volume busy;
+    busy.label = QStringLiteral("KAVELO_CAM");
+    busy.mountPoint = card(QStringLiteral("one"));
+    busy.unmountError = QStringLiteral("org.freedesktop.UDisks2.Error.DeviceBusy");
+    const QString fileSystem = fake->plugIn(busy);
+    ASSERT_TRUE(showsRows({QStringLiteral("Camera KAVELO_CAM connected")}));
+    QTest::mouseClick(button("openCamera0"), Qt::LeftButton);
+    clickButton(window.get(), "saveConfigButtonOutlet");
+    QPushButton* eject = button("ejectButton");
+    ASSERT_TRUE(eject->isVisibleTo(window.get()));
+
+    QTest::mouseClick(eject, Qt::LeftButton);
+    EXPECT_TRUE(statusIs(QStringLiteral(
+        "Could not eject KAVELO_CAM: it is still in use; close what uses it and try again")));
+    EXPECT_TRUE(eject->isVisibleTo(window.get()));
+    EXPECT_TRUE(eject->isEnabled());
+
+    fake->setUnmountError(fileSystem, QString());
+    QTest::mouseClick(eject, Qt::LeftButton);
+    EXPECT_TRUE(statusIs(QStringLiteral("KAVELO_CAM can be removed now")));
+    EXPECT_EQ(fake->calls(),
+              (QStringList{QStringLiteral("Unmount ") + fileSystem,
+                           QStringLiteral("Unmount ") + fileSystem,
+                           QStringLiteral("PowerOff /org/freedesktop/UDisks2/drives/Camera_0")}));
+    EXPECT_FALSE(eject->isVisibleTo(window.get()));
 }
 
 // A disk image has no drive to power off; unmounting it is the whole eject.
@@ -294,6 +363,57 @@ TEST_F(CameraTest, AFileOpenedBeforeTheCardWasKnownIsTiedToIt) {
     EXPECT_EQ(messages(), std::vector<QString>{QStringLiteral(
                               "Configuration file NOT saved! \nProblem during file writing!")});
     EXPECT_EQ(contentsOf(path), before);
+}
+
+// The camera line's buttons take their keys from the window's assignment:
+// none is shared with a menu, a tab, a button or a caption of any page.
+TEST_F(CameraTest, TheCameraLineSharesNoAccessKey) {
+    auto* tabs = window->findChild<QTabWidget*>(QStringLiteral("settingsTabs"));
+    const auto alwaysShown = [&] {
+        QStringList texts;
+        for (int i = 0; i < tabs->count(); ++i)
+            texts << tabs->tabText(i);
+        for (const char* name :
+             {"loadButton", "saveConfigButtonOutlet", "setDefaultsButtonOutlet", "exitButton"})
+            texts << button(name)->text();
+        return texts;
+    };
+    const QStringList before = alwaysShown();
+    plugIn(QStringLiteral("KAVELO_CAM"), card(QStringLiteral("one")));
+    const QString second = card(QStringLiteral("two"));
+    plugIn(QStringLiteral("SECOND_CAM"), second);
+    plugIn(QStringLiteral("SPARE"), QString());
+    ASSERT_TRUE(showsRows({QStringLiteral("Camera KAVELO_CAM connected"),
+                           QStringLiteral("Camera SECOND_CAM connected"),
+                           QStringLiteral("Card SPARE is not mounted")}));
+    QTest::mouseClick(button("openCamera0"), Qt::LeftButton);
+    clickButton(window.get(), "saveConfigButtonOutlet");
+    ASSERT_TRUE(button("ejectButton")->isVisibleTo(window.get()));
+
+    const QStringList line{QStringLiteral("openCamera0"), QStringLiteral("openCamera1"),
+                           QStringLiteral("mountCard0"), QStringLiteral("ejectButton")};
+    EXPECT_EQ(alwaysShown(), before); // the keys a user knows stay
+    for (int page = 0; page < tabs->count(); ++page) {
+        tabs->setCurrentIndex(page);
+        const QMap<QChar, QStringList> keys = controlsByKey(window.get());
+        for (const QString& name : line) {
+            const QChar key = accessKey(button(name.toLatin1().constData())->text());
+            ASSERT_FALSE(key.isNull()) << name.toStdString();
+            EXPECT_EQ(keys.value(key).size(), 1)
+                << "page " << page << ", Alt+" << QString(key).toStdString() << ": "
+                << keys.value(key).join(QStringLiteral(", ")).toStdString();
+        }
+    }
+
+    // And the key reaches its button: the second camera's file opens.
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    const QChar open = accessKey(button("openCamera1")->text());
+    alerts.clear();
+    QTest::keyClick(window.get(), open.toLatin1(), Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !alerts.empty(); }, 5000)); // an animated click
+    EXPECT_EQ(messages(), std::vector<QString>{kLoadedMessage});
+    EXPECT_STREQ(configFileName, (second + QStringLiteral("/CONFIG.TXT")).toUtf8().constData());
 }
 
 TEST_F(CameraTest, LoadStartsInTheFolderOfTheOneCamera) {

@@ -6,6 +6,7 @@
 #include "ConfigDocument.h"
 #include "FormLookup.h"
 #include "Globals.h"
+#include "Mnemonics.h"
 #include "MyAppDelegate.h"
 #include "NoticeBar.h"
 #include "StatusMessages.h"
@@ -24,17 +25,22 @@ namespace {
 const char kNoStorageService[] = "Ejecting a card needs the desktop's storage service (UDisks2), "
                                  "which is not running";
 
+// The rows leave the window at once, so that their buttons' access keys are
+// free for the new rows; they are deleted once the event loop is back, as a
+// click of theirs may be what rebuilds the rows.
 void clear(QLayout* layout) {
     while (QLayoutItem* item = layout->takeAt(0)) {
         if (QWidget* widget = item->widget()) {
             widget->hide();
+            widget->setParent(nullptr);
             widget->deleteLater();
         }
         delete item;
     }
 }
 
-// One line of the file area: what is plugged in, and a button for the next step.
+// One line of the file area: what is plugged in, and a button for the next
+// step. The button's access key is the window's to choose (assignMnemonics).
 void addRow(QWidget* area, const QString& text, const QString& button, const QString& name,
             std::function<void()> act) {
     auto* row = new QWidget(area);
@@ -56,7 +62,7 @@ void addRow(QWidget* area, const QString& text, const QString& button, const QSt
 } // namespace
 
 void MyAppDelegate::watchCameras() {
-    ejectButton_ = new QPushButton(QStringLiteral("&Eject"), window);
+    ejectButton_ = new QPushButton(QStringLiteral("Eject"), window);
     ejectButton_->setObjectName(QStringLiteral("ejectButton"));
     ejectButton_->setToolTip(QStringLiteral("Unmount the card and power it off, so that it can "
                                             "be removed"));
@@ -71,12 +77,17 @@ void MyAppDelegate::watchCameras() {
     connect(cameraMonitor_, &CameraMonitor::mounted, this,
             [this](const Card& card) { openCamera(card.configPath); });
     connect(cameraMonitor_, &CameraMonitor::ejected, this, [this](const QString& name) {
-        ejectButton_->hide();
         showStatus(QStringLiteral("%1 can be removed now").arg(name));
+        ejectButton_->setEnabled(true);
     });
     connect(cameraMonitor_, &CameraMonitor::failed, this, [this](const QString& message) {
-        ejectButton_->hide();
+        // An eject begun from the button that leaves the card mounted (still
+        // in use, refused) leaves the button where it was, to try again.
+        const bool ejecting = !ejectButton_->isHidden() && !ejectButton_->isEnabled();
         showStatus(message);
+        ejectButton_->setEnabled(true);
+        if (ejecting && savedToEjectableCard(document_->path()))
+            ejectButton_->show();
     });
     showCameras();
 }
@@ -87,7 +98,7 @@ void MyAppDelegate::showCameras() {
     const QList<Card> cameras = cameraMonitor_->cameras();
     for (int i = 0; i < cameras.size(); ++i) {
         const Card card = cameras.at(i);
-        addRow(area, QStringLiteral("Camera %1 connected").arg(card.name), QStringLiteral("&Open"),
+        addRow(area, QStringLiteral("Camera %1 connected").arg(card.name), QStringLiteral("Open"),
                QStringLiteral("openCamera%1").arg(i),
                [this, path = card.configPath] { openCamera(path); });
     }
@@ -95,13 +106,14 @@ void MyAppDelegate::showCameras() {
     for (int i = 0; i < unmounted.size(); ++i) {
         const Card card = unmounted.at(i);
         addRow(area, QStringLiteral("Card %1 is not mounted").arg(card.name),
-               QStringLiteral("&Mount and open"), QStringLiteral("mountCard%1").arg(i),
+               QStringLiteral("Mount and open"), QStringLiteral("mountCard%1").arg(i),
                [this, card] { cameraMonitor_->mount(card); });
     }
     // A card that did not answer in time is looked at again on the next change.
     for (const Card& card : cameraMonitor_->notAnswering())
         addRow(area, QStringLiteral("Card %1 is not answering").arg(card.name), QString(),
                QString(), {});
+    assignMnemonics(window);
 
     auto* eject = findInWindow<QAction>(window, "actionEject");
     eject->setEnabled(cameraMonitor_->canMountAndEject() && !cameras.isEmpty());
@@ -165,6 +177,12 @@ void MyAppDelegate::ejectCamera() {
         showStatus(QStringLiteral("No camera to eject: open its file first, or plug in only one"));
         return;
     }
+    // The button stays, greyed, until the outcome is known.
+    const bool offered = !ejectButton_->isHidden();
     showStatus(QStringLiteral("Ejecting %1…").arg(card->name));
+    if (offered) {
+        ejectButton_->setEnabled(false);
+        ejectButton_->show();
+    }
     cameraMonitor_->eject(*card);
 }

@@ -13,7 +13,9 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 
 #include <memory>
@@ -21,6 +23,42 @@
 #include <sys/stat.h>
 
 namespace {
+
+// The access key of a text ("Ti&me lapse": m), or none.
+QChar accessKey(const QString& text) {
+    for (int i = 0; i + 1 < text.size(); ++i) {
+        if (text.at(i) == QLatin1Char('&') && text.at(i + 1) != QLatin1Char('&'))
+            return text.at(i + 1).toLower();
+        if (text.at(i) == QLatin1Char('&'))
+            ++i;
+    }
+    return QChar();
+}
+
+// The controls on screen with an access key, by key: the menu titles, the
+// tabs' titles, and the buttons and captions that are visible.
+QMap<QChar, QStringList> controlsByKey(QMainWindow* window) {
+    QMap<QChar, QStringList> keys;
+    const auto note = [&](const QString& text, const QString& what) {
+        if (const QChar key = accessKey(text); !key.isNull())
+            keys[key] << what + QLatin1Char(' ') + text;
+    };
+    for (QAction* menu : window->menuBar()->actions())
+        note(menu->text(), QStringLiteral("menu"));
+    for (QTabWidget* tabs : window->findChildren<QTabWidget*>()) {
+        for (int i = 0; i < tabs->count(); ++i)
+            note(tabs->tabText(i), QStringLiteral("tab"));
+    }
+    for (QPushButton* button : window->findChildren<QPushButton*>()) {
+        if (button->isVisibleTo(window))
+            note(button->text(), button->objectName());
+    }
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        if (label->buddy() != nullptr && label->isVisibleTo(window))
+            note(label->text(), label->objectName());
+    }
+    return keys;
+}
 
 QStringList rowsOf(QWidget* window) {
     QStringList rows;
@@ -73,21 +111,48 @@ class CameraTest : public FileWorkflowTest {
     std::unique_ptr<FakeUDisks> fake;
 };
 
-TEST_F(CameraTest, EachCameraGetsALineAndOtherVolumesNone) {
-    EXPECT_TRUE(showsRows({}));
-    plugIn(QStringLiteral("KAVELO_CAM"), card(QStringLiteral("one")));
-    const QString old = plugIn(QStringLiteral("OLD_CAM"), card(QStringLiteral("two"), "OLD v2.30"));
-    plugIn(QStringLiteral("HOLIDAY"), card(QStringLiteral("photos"), nullptr)); // no camera file
-    FakeUDisks::Volume fixed;
-    fixed.label = QStringLiteral("DISK");
-    fixed.mountPoint = card(QStringLiteral("disk"));
-    fixed.removable = false; // not a card
-    fake->plugIn(fixed);
-    EXPECT_TRUE(showsRows({QStringLiteral("Camera KAVELO_CAM connected"),
-                           QStringLiteral("Camera OLD_CAM connected")}))
+// A mounted file system counts as a camera when it holds a camera's file,
+// whatever it sits on, as for `kavelo-config cameras`; a file system not
+// mounted is offered only on a removable drive.
+TEST_F(CameraTest, WhatGetsALine) {
+    const struct {
+        const char* label;
+        const char* folder;   // nullptr: not mounted
+        const char* firmware; // nullptr: no camera file
+        bool removable;
+        bool hasDrive;
+        const char* row; // nullptr: none
+    } volumes[] = {
+        {"KAVELO_CAM", "one", "KAVELO FW v2.20", true, true, "Camera KAVELO_CAM connected"},
+        {"OLD_CAM", "two", "OLD v2.30", true, true, "Camera OLD_CAM connected"},
+        {"HOLIDAY", "photos", nullptr, true, true, nullptr},
+        {"DISK", "disk", "KAVELO FW v2.20", false, true, "Camera DISK connected"},
+        {"IMAGE", "image", "KAVELO FW v2.20", false, false, "Camera IMAGE connected"},
+        {"EMPTY_IMAGE", "empty", nullptr, false, false, nullptr},
+        {"SPARE", nullptr, nullptr, true, true, "Card SPARE is not mounted"},
+        {"SYSTEM", nullptr, nullptr, false, true, nullptr},
+        {"LOOP", nullptr, nullptr, false, false, nullptr},
+    };
+    QStringList cameraRows, cardRows;
+    QString old;
+    for (const auto& each : volumes) {
+        FakeUDisks::Volume volume;
+        volume.label = QLatin1String(each.label);
+        if (each.folder != nullptr)
+            volume.mountPoint = card(QLatin1String(each.folder), each.firmware);
+        volume.removable = each.removable;
+        volume.hasDrive = each.hasDrive;
+        const QString fileSystem = fake->plugIn(volume);
+        if (QLatin1String(each.label) == QLatin1String("OLD_CAM"))
+            old = fileSystem;
+        if (each.row != nullptr)
+            (each.folder != nullptr ? cameraRows : cardRows) << QLatin1String(each.row);
+    }
+    EXPECT_TRUE(showsRows(cameraRows + cardRows))
         << rowsOf(window.get()).join(QStringLiteral(" | ")).toStdString();
     fake->pullOut(old);
-    EXPECT_TRUE(showsRows({QStringLiteral("Camera KAVELO_CAM connected")}));
+    cameraRows.removeOne(QStringLiteral("Camera OLD_CAM connected"));
+    EXPECT_TRUE(showsRows(cameraRows + cardRows));
 }
 
 TEST_F(CameraTest, OpenLoadsTheCamerasFileAndGivesAnUnsupportedOneItsAlert) {
@@ -159,6 +224,92 @@ TEST_F(CameraTest, ABusyEjectSaysWhy) {
     EXPECT_TRUE(statusIs(QStringLiteral(
         "Could not eject KAVELO_CAM: it is still in use; close what uses it and try again")));
     EXPECT_EQ(fake->calls(), QStringList{QStringLiteral("Unmount ") + fileSystem});
+    // Begun from the menu, it leaves the menu to try again, and no button.
+    EXPECT_FALSE(button("ejectButton")->isVisibleTo(window.get()));
+}
+
+// After a save, the card still in use: the Eject button stays for the next try.
+TEST_F(CameraTest, AFailedEjectLeavesTheButtonToTryAgain) {
+    FakeUDisks::Volume busy;
+    busy.label = QStringLiteral("KAVELO_CAM");
+    busy.mountPoint = card(QStringLiteral("one"));
+    busy.unmountError = QStringLiteral("org.freedesktop.UDisks2.Error.DeviceBusy");
+    const QString fileSystem = fake->plugIn(busy);
+    ASSERT_TRUE(showsRows({QStringLiteral("Camera KAVELO_CAM connected")}));
+    QTest::mouseClick(button("openCamera0"), Qt::LeftButton);
+    clickButton(window.get(), "saveConfigButtonOutlet");
+    QPushButton* eject = button("ejectButton");
+    ASSERT_TRUE(eject->isVisibleTo(window.get()));
+
+    QTest::mouseClick(eject, Qt::LeftButton);
+    EXPECT_TRUE(statusIs(QStringLiteral(
+        "Could not eject KAVELO_CAM: it is still in use; close what uses it and try again")));
+    EXPECT_TRUE(eject->isVisibleTo(window.get()));
+    EXPECT_TRUE(eject->isEnabled());
+
+    fake->setUnmountError(fileSystem, QString());
+    QTest::mouseClick(eject, Qt::LeftButton);
+    EXPECT_TRUE(statusIs(QStringLiteral("KAVELO_CAM can be removed now")));
+    EXPECT_EQ(fake->calls(),
+              (QStringList{QStringLiteral("Unmount ") + fileSystem,
+                           QStringLiteral("Unmount ") + fileSystem,
+                           QStringLiteral("PowerOff /org/freedesktop/UDisks2/drives/Camera_0")}));
+    EXPECT_FALSE(eject->isVisibleTo(window.get()));
+}
+
+// A disk image has no drive to power off; unmounting it is the whole eject.
+TEST_F(CameraTest, ADiskImageIsEjectedByUnmountingIt) {
+    FakeUDisks::Volume image;
+    image.label = QStringLiteral("IMAGE");
+    image.mountPoint = card(QStringLiteral("image"));
+    image.removable = false;
+    image.hasDrive = false;
+    const QString fileSystem = fake->plugIn(image);
+    ASSERT_TRUE(showsRows({QStringLiteral("Camera IMAGE connected")}));
+    QTest::mouseClick(button("openCamera0"), Qt::LeftButton);
+    clickButton(window.get(), "saveConfigButtonOutlet");
+    ASSERT_TRUE(button("ejectButton")->isVisibleTo(window.get()));
+    QTest::mouseClick(button("ejectButton"), Qt::LeftButton);
+    EXPECT_TRUE(statusIs(QStringLiteral("IMAGE can be removed now")));
+    EXPECT_EQ(fake->calls(), QStringList{QStringLiteral("Unmount ") + fileSystem});
+    EXPECT_TRUE(showsRows({}));
+}
+
+// The service restarts (an upgrade does that) while cards change: it
+// announces none of the cards it starts with, so the window must ask.
+TEST_F(CameraTest, AfterTheServiceRestartsTheWindowListsExactlyItsCards) {
+    plugIn(QStringLiteral("GONE"), card(QStringLiteral("one")));
+    plugIn(QStringLiteral("STAYS"), card(QStringLiteral("two")));
+    ASSERT_TRUE(showsRows(
+        {QStringLiteral("Camera GONE connected"), QStringLiteral("Camera STAYS connected")}));
+
+    fake.reset();
+    EXPECT_TRUE(showsRows({})); // the stopped service's cards are not known
+
+    FakeUDisks::Volume added, stays, unmounted;
+    added.label = QStringLiteral("ADDED");
+    added.mountPoint = card(QStringLiteral("three"));
+    stays.label = QStringLiteral("STAYS");
+    stays.mountPoint = pathIn(QStringLiteral("two"));
+    unmounted.label = QStringLiteral("SPARE");
+    // The first object path is the one the card taken out had.
+    fake = std::make_unique<FakeUDisks>(QString::fromStdString(testBus().address()),
+                                        QList<FakeUDisks::Volume>{added, stays, unmounted});
+    ASSERT_TRUE(fake->ok());
+    EXPECT_TRUE(showsRows({QStringLiteral("Camera ADDED connected"),
+                           QStringLiteral("Camera STAYS connected"),
+                           QStringLiteral("Card SPARE is not mounted")}))
+        << rowsOf(window.get()).join(QStringLiteral(" | ")).toStdString();
+
+    // The new service's signals are followed.
+    const QString later = plugIn(QStringLiteral("LATER"), card(QStringLiteral("four")));
+    EXPECT_TRUE(showsRows(
+        {QStringLiteral("Camera ADDED connected"), QStringLiteral("Camera STAYS connected"),
+         QStringLiteral("Camera LATER connected"), QStringLiteral("Card SPARE is not mounted")}));
+    fake->pullOut(later);
+    EXPECT_TRUE(showsRows({QStringLiteral("Camera ADDED connected"),
+                           QStringLiteral("Camera STAYS connected"),
+                           QStringLiteral("Card SPARE is not mounted")}));
 }
 
 TEST_F(CameraTest, TheCardGoesAwayWhileLoadedAndComesBack) {
@@ -212,6 +363,57 @@ TEST_F(CameraTest, AFileOpenedBeforeTheCardWasKnownIsTiedToIt) {
     EXPECT_EQ(messages(), std::vector<QString>{QStringLiteral(
                               "Configuration file NOT saved! \nProblem during file writing!")});
     EXPECT_EQ(contentsOf(path), before);
+}
+
+// The camera line's buttons take their keys from the window's assignment:
+// none is shared with a menu, a tab, a button or a caption of any page.
+TEST_F(CameraTest, TheCameraLineSharesNoAccessKey) {
+    auto* tabs = window->findChild<QTabWidget*>(QStringLiteral("settingsTabs"));
+    const auto alwaysShown = [&] {
+        QStringList texts;
+        for (int i = 0; i < tabs->count(); ++i)
+            texts << tabs->tabText(i);
+        for (const char* name :
+             {"loadButton", "saveConfigButtonOutlet", "setDefaultsButtonOutlet", "exitButton"})
+            texts << button(name)->text();
+        return texts;
+    };
+    const QStringList before = alwaysShown();
+    plugIn(QStringLiteral("KAVELO_CAM"), card(QStringLiteral("one")));
+    const QString second = card(QStringLiteral("two"));
+    plugIn(QStringLiteral("SECOND_CAM"), second);
+    plugIn(QStringLiteral("SPARE"), QString());
+    ASSERT_TRUE(showsRows({QStringLiteral("Camera KAVELO_CAM connected"),
+                           QStringLiteral("Camera SECOND_CAM connected"),
+                           QStringLiteral("Card SPARE is not mounted")}));
+    QTest::mouseClick(button("openCamera0"), Qt::LeftButton);
+    clickButton(window.get(), "saveConfigButtonOutlet");
+    ASSERT_TRUE(button("ejectButton")->isVisibleTo(window.get()));
+
+    const QStringList line{QStringLiteral("openCamera0"), QStringLiteral("openCamera1"),
+                           QStringLiteral("mountCard0"), QStringLiteral("ejectButton")};
+    EXPECT_EQ(alwaysShown(), before); // the keys a user knows stay
+    for (int page = 0; page < tabs->count(); ++page) {
+        tabs->setCurrentIndex(page);
+        const QMap<QChar, QStringList> keys = controlsByKey(window.get());
+        for (const QString& name : line) {
+            const QChar key = accessKey(button(name.toLatin1().constData())->text());
+            ASSERT_FALSE(key.isNull()) << name.toStdString();
+            EXPECT_EQ(keys.value(key).size(), 1)
+                << "page " << page << ", Alt+" << QString(key).toStdString() << ": "
+                << keys.value(key).join(QStringLiteral(", ")).toStdString();
+        }
+    }
+
+    // And the key reaches its button: the second camera's file opens.
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    const QChar open = accessKey(button("openCamera1")->text());
+    alerts.clear();
+    QTest::keyClick(window.get(), open.toLatin1(), Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !alerts.empty(); }, 5000)); // an animated click
+    EXPECT_EQ(messages(), std::vector<QString>{kLoadedMessage});
+    EXPECT_STREQ(configFileName, (second + QStringLiteral("/CONFIG.TXT")).toUtf8().constData());
 }
 
 TEST_F(CameraTest, LoadStartsInTheFolderOfTheOneCamera) {

@@ -28,11 +28,13 @@ QVariant mountPointsOf(const QString& mountPoint) {
 
 } // namespace
 
-FakeUDisks::FakeUDisks(const QString& address)
+FakeUDisks::FakeUDisks(const QString& address, const QList<Volume>& present)
     : connection_(QDBusConnection::connectToBus(address, QStringLiteral("fake-udisks"))) {
     qDBusRegisterMetaType<QList<QByteArray>>();
     qDBusRegisterMetaType<Interfaces>();
     qDBusRegisterMetaType<ManagedObjects>();
+    for (const Volume& volume : present)
+        add(volume);
     ok_ = connection_.isConnected() &&
           connection_.registerVirtualObject(kRoot, this, QDBusConnection::SubPath) &&
           connection_.registerService(kService);
@@ -44,16 +46,26 @@ FakeUDisks::~FakeUDisks() {
     QDBusConnection::disconnectFromBus(QStringLiteral("fake-udisks"));
 }
 
-QString FakeUDisks::plugIn(const Volume& volume) {
+// A block device without a drive names "/" as its drive, as the service's do.
+QString FakeUDisks::add(const Volume& volume) {
     const int n = next_++;
     const QString fileSystem = kRoot + QStringLiteral("/block_devices/sdc%1").arg(n);
-    const Object object{kRoot + QStringLiteral("/drives/Camera_%1").arg(n), volume};
-    objects_.insert(fileSystem, object);
-    QDBusMessage drive =
-        QDBusMessage::createSignal(kRoot, kObjectManager, QStringLiteral("InterfacesAdded"));
-    drive << QVariant::fromValue(QDBusObjectPath(object.drive))
-          << QVariant::fromValue(Interfaces{{kDrive, driveProperties(object)}});
-    connection_.send(drive);
+    const QString drive =
+        volume.hasDrive ? kRoot + QStringLiteral("/drives/Camera_%1").arg(n) : QStringLiteral("/");
+    objects_.insert(fileSystem, Object{drive, volume});
+    return fileSystem;
+}
+
+QString FakeUDisks::plugIn(const Volume& volume) {
+    const QString fileSystem = add(volume);
+    const Object& object = objects_[fileSystem];
+    if (volume.hasDrive) {
+        QDBusMessage drive =
+            QDBusMessage::createSignal(kRoot, kObjectManager, QStringLiteral("InterfacesAdded"));
+        drive << QVariant::fromValue(QDBusObjectPath(object.drive))
+              << QVariant::fromValue(Interfaces{{kDrive, driveProperties(object)}});
+        connection_.send(drive);
+    }
     QDBusMessage block =
         QDBusMessage::createSignal(kRoot, kObjectManager, QStringLiteral("InterfacesAdded"));
     block << QVariant::fromValue(QDBusObjectPath(fileSystem))
@@ -62,10 +74,16 @@ QString FakeUDisks::plugIn(const Volume& volume) {
     return fileSystem;
 }
 
+void FakeUDisks::setUnmountError(const QString& fileSystem, const QString& error) {
+    objects_[fileSystem].volume.unmountError = error;
+}
+
 void FakeUDisks::pullOut(const QString& fileSystem) {
     const Object object = objects_.take(fileSystem);
     for (const auto& [path, interfaces] : {std::pair{fileSystem, QStringList{kBlock, kFilesystem}},
                                            std::pair{object.drive, QStringList{kDrive}}}) {
+        if (interfaces.contains(kDrive) && !object.volume.hasDrive)
+            continue;
         QDBusMessage removed =
             QDBusMessage::createSignal(kRoot, kObjectManager, QStringLiteral("InterfacesRemoved"));
         removed << QVariant::fromValue(QDBusObjectPath(path)) << interfaces;
@@ -114,8 +132,9 @@ bool FakeUDisks::handleMessage(const QDBusMessage& message, const QDBusConnectio
         ManagedObjects all;
         for (auto each = objects_.cbegin(); each != objects_.cend(); ++each) {
             all.insert(QDBusObjectPath(each.key()), interfacesOf(each.key()));
-            all.insert(QDBusObjectPath(each.value().drive),
-                       Interfaces{{kDrive, driveProperties(each.value())}});
+            if (each.value().volume.hasDrive)
+                all.insert(QDBusObjectPath(each.value().drive),
+                           Interfaces{{kDrive, driveProperties(each.value())}});
         }
         connection.send(message.createReply(QVariant::fromValue(all)));
         return true;

@@ -21,17 +21,21 @@ class FakeUDisks : public QDBusVirtualObject {
         QString mountError;   // and Mount
         bool canPowerOff = true;
         bool removable = true;
+        bool hasDrive = true; // false: a disk image on a loop device
     };
 
-    // Connects to the bus at `address` and takes the service's name. `ok()`
-    // tells whether that worked.
-    explicit FakeUDisks(const QString& address);
+    // Connects to the bus at `address` with the volumes that are there when
+    // the service starts, which it announces no more than the real one does,
+    // and takes the service's name. `ok()` tells whether that worked.
+    explicit FakeUDisks(const QString& address, const QList<Volume>& present = {});
     ~FakeUDisks() override;
     bool ok() const { return ok_; }
 
     // Plugs a drive with one file system in; answers the file system's
     // object path. Announced with InterfacesAdded.
     QString plugIn(const Volume& volume);
+    // Makes Unmount answer with `error`, or succeed where it is empty.
+    void setUnmountError(const QString& fileSystem, const QString& error);
     // Pulls it out: InterfacesRemoved for the file system and its drive.
     void pullOut(const QString& fileSystem);
 
@@ -46,6 +50,7 @@ class FakeUDisks : public QDBusVirtualObject {
         QString drive;
         Volume volume;
     };
+    QString add(const Volume& volume);
     QMap<QString, QVariantMap> interfacesOf(const QString& fileSystem) const;
     QVariantMap driveProperties(const Object& object) const;
     void mountPointsChanged(const QString& fileSystem);

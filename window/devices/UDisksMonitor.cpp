@@ -9,6 +9,7 @@
 #include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
 #include <QDBusReply>
+#include <QDBusServiceWatcher>
 #include <QFileInfo>
 
 namespace {
@@ -67,18 +68,46 @@ UDisksMonitor::UDisksMonitor(const QDBusConnection& bus, QObject* parent)
                  SLOT(interfacesRemoved(QDBusMessage)));
     bus_.connect(kService, QString(), kProperties, QStringLiteral("PropertiesChanged"), this,
                  SLOT(propertiesChanged(QDBusMessage)));
+    // A service that restarts announces none of the objects it starts with:
+    // they are read again whenever the name gets an owner.
+    auto* owner =
+        new QDBusServiceWatcher(kService, bus_, QDBusServiceWatcher::WatchForOwnerChange, this);
+    connect(owner, &QDBusServiceWatcher::serviceOwnerChanged, this,
+            [this](const QString&, const QString& oldOwner, const QString& newOwner) {
+                ownerChanged(oldOwner, newOwner);
+            });
+    readObjects();
+}
+
+void UDisksMonitor::ownerChanged(const QString& oldOwner, const QString& newOwner) {
+    if (!oldOwner.isEmpty()) {
+        // What the stopped service listed is no longer known; an answer it
+        // still owed is of no use either.
+        ++reading_;
+        objects_.clear();
+        rebuild();
+    }
+    if (!newOwner.isEmpty())
+        readObjects();
+}
+
+void UDisksMonitor::readObjects() {
     const QDBusMessage call = QDBusMessage::createMethodCall(kService, kRoot, kObjectManager,
                                                              QStringLiteral("GetManagedObjects"));
     auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [this, watcher] { loadObjects(watcher); });
+            [this, watcher, reading = ++reading_] { loadObjects(watcher, reading); });
 }
 
-void UDisksMonitor::loadObjects(QDBusPendingCallWatcher* watcher) {
+// The answer is the service's whole state when it was sent; the signals that
+// came before it are older, so it replaces what they said.
+void UDisksMonitor::loadObjects(QDBusPendingCallWatcher* watcher, int reading) {
     watcher->deleteLater();
     const QDBusMessage reply = watcher->reply();
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+    if (reading != reading_ || reply.type() != QDBusMessage::ReplyMessage ||
+        reply.arguments().isEmpty())
         return;
+    objects_.clear();
     const auto all = unpacked<ManagedObjects>(reply.arguments().constFirst());
     for (auto object = all.cbegin(); object != all.cend(); ++object) {
         Interfaces& known = objects_[object.key().path()];
@@ -132,8 +161,11 @@ void UDisksMonitor::propertiesChanged(const QDBusMessage& message) {
     rebuild();
 }
 
-// The file systems of removable drives: cameras where a mounted one holds a
-// camera's file, and the ones not mounted.
+// Cameras: every mounted file system that holds a camera's file, as the
+// command line's `cameras` finds them in the mount table, whatever it sits
+// on (a card reader, a camera's own drive, a disk image on a loop device);
+// only a drive can be powered off. Cards not mounted: the file systems of
+// removable drives that the service does not hide.
 void UDisksMonitor::rebuild() {
     QList<Card> cameras, unmounted;
     for (auto object = objects_.cbegin(); object != objects_.cend(); ++object) {
@@ -141,23 +173,24 @@ void UDisksMonitor::rebuild() {
         if (!interfaces.contains(kFilesystem) || !interfaces.contains(kBlock))
             continue;
         const QVariantMap block = interfaces.value(kBlock);
-        if (block.value(QStringLiteral("HintIgnore")).toBool())
-            continue;
-        const QString drivePath = objectPath(block.value(QStringLiteral("Drive")));
-        const QVariantMap drive = objects_.value(drivePath).value(kDrive);
-        const bool removable = drive.value(QStringLiteral("Removable")).toBool() ||
-                               drive.value(QStringLiteral("MediaRemovable")).toBool() ||
-                               drive.value(QStringLiteral("Ejectable")).toBool();
-        if (!removable)
-            continue;
         Card card;
         card.fileSystem = object.key();
-        card.drive = drivePath;
-        card.canPowerOff = drive.value(QStringLiteral("CanPowerOff")).toBool();
         card.name = block.value(QStringLiteral("IdLabel")).toString();
+        // A block device without a drive names "/" as its drive.
+        const QString drivePath = objectPath(block.value(QStringLiteral("Drive")));
+        const QVariantMap drive = objects_.value(drivePath).value(kDrive); // empty without a drive
+        if (!drive.isEmpty()) {
+            card.drive = drivePath;
+            card.canPowerOff = drive.value(QStringLiteral("CanPowerOff")).toBool();
+        }
         const QList<QByteArray> mountPoints = unpacked<QList<QByteArray>>(
             interfaces.value(kFilesystem).value(QStringLiteral("MountPoints")));
         if (mountPoints.isEmpty()) {
+            const bool removable = drive.value(QStringLiteral("Removable")).toBool() ||
+                                   drive.value(QStringLiteral("MediaRemovable")).toBool() ||
+                                   drive.value(QStringLiteral("Ejectable")).toBool();
+            if (!removable || block.value(QStringLiteral("HintIgnore")).toBool())
+                continue;
             if (card.name.isEmpty())
                 card.name = pathFromBytes(
                     unpacked<QByteArray>(block.value(QStringLiteral("PreferredDevice"))));
@@ -224,7 +257,7 @@ void UDisksMonitor::eject(const Card& card) {
                        QStringLiteral("Could not eject %1: %2").arg(card.name, reasonOf(reply)));
                    return;
                }
-               if (card.canPowerOff && !card.drive.isEmpty())
+               if (card.canPowerOff)
                    powerOff(card);
                else
                    emit ejected(card.name);

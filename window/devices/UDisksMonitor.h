@@ -1,7 +1,11 @@
 // The cameras as the desktop's storage service (UDisks2, on the system bus)
-// sees them: the file systems of removable drives, their labels and mount
-// points, followed through the service's signals (objects added and removed,
-// properties changed). It mounts, unmounts and powers off through the
+// sees them: every mounted file system that holds a camera's file (a card, or
+// a disk image without a drive), and the file systems of removable drives
+// that are not mounted, with their labels and mount points. They are followed
+// through the service's signals (objects added and removed, properties
+// changed) and through the owner of its name: when the service stops, the
+// cards it listed go, and when it starts again (an upgrade restarts it), its
+// objects are read again. It mounts, unmounts and powers off through the
 // service. Every call is asynchronous, so that the window never waits for a
 // card.
 #pragma once
@@ -37,7 +41,9 @@ class UDisksMonitor : public CameraMonitor {
 
   private:
     using Interfaces = QMap<QString, QVariantMap>; // interface -> property -> value
-    void loadObjects(QDBusPendingCallWatcher* watcher);
+    void readObjects();
+    void loadObjects(QDBusPendingCallWatcher* watcher, int reading);
+    void ownerChanged(const QString& oldOwner, const QString& newOwner);
     void rebuild();
     void callOn(const QString& path, const QString& interface, const QString& method,
                 std::function<void(const QDBusMessage&)> done);
@@ -45,6 +51,7 @@ class UDisksMonitor : public CameraMonitor {
 
     QDBusConnection bus_;
     QMap<QString, Interfaces> objects_; // object path -> its interfaces
+    int reading_ = 0; // the latest reading of the objects; an older answer is stale
     QList<Card> cameras_;
     QList<Card> unmounted_;
 };

@@ -27,6 +27,11 @@ bool hasMnemonic(const QString& text) {
     return !mnemonicOf(text).isNull();
 }
 
+void addLetterOf(const QString& text, QString& taken) {
+    if (hasMnemonic(text))
+        taken += mnemonicOf(text);
+}
+
 // Positions to try: the first letter of each word, then every other letter.
 QList<int> candidates(const QString& text) {
     QList<int> starts, others;
@@ -39,30 +44,69 @@ QList<int> candidates(const QString& text) {
     return starts + others;
 }
 
+// A text the assignment marked keeps what it was before, so that a later
+// assignment starts from it again; a text set anew since is taken as it is.
+const char kMarkedText[] = "kaveloMarkedText";
+const char kPlainText[] = "kaveloPlainText";
+
 // Every text that a window shows at once with the others of its scope.
 struct Scope {
-    QList<std::function<QString()>> read;
-    QList<std::function<void(const QString&)>> write;
-    void add(std::function<QString()> get, std::function<void(const QString&)> set) {
-        read.append(std::move(get));
-        write.append(std::move(set));
+    struct Text {
+        QObject* holder;
+        std::function<QString()> get;
+        std::function<void(const QString&)> set;
+        QString plain() const {
+            const QString shown = get();
+            const QVariant marked = holder->property(kMarkedText);
+            return marked.isValid() && marked.toString() == shown
+                       ? holder->property(kPlainText).toString()
+                       : shown;
+        }
+    };
+    QList<Text> texts;
+    void add(QObject* holder, std::function<QString()> get,
+             std::function<void(const QString&)> set) {
+        texts.append(Text{holder, std::move(get), std::move(set)});
     }
 };
 
-void assign(Scope& scope, QString taken) {
-    for (int i = 0; i < scope.read.size(); ++i)
-        scope.write[i](withMnemonic(scope.read[i](), taken));
+// Texts with a mnemonic of their own keep it and come first; then a text
+// keeps the letter an earlier assignment gave it while that is free, so that
+// the keys a user knows stay; the others take a letter not in `taken`, else
+// one not in `reserved`. Adds the letters to `taken`.
+void assign(const Scope& scope, QString& taken, const QString& reserved) {
+    QList<const Scope::Text*> rest;
+    for (const Scope::Text& text : scope.texts)
+        addLetterOf(text.plain(), taken);
+    for (const Scope::Text& text : scope.texts) {
+        const QString plain = text.plain();
+        if (hasMnemonic(plain))
+            continue;
+        const QString shown = text.get();
+        if (shown != plain && !taken.contains(mnemonicOf(shown)))
+            taken += mnemonicOf(shown);
+        else
+            rest.append(&text);
+    }
+    for (const Scope::Text* text : rest) {
+        const QString plain = text->plain();
+        const QString marked = withMnemonic(plain, taken, reserved);
+        text->holder->setProperty(kPlainText, plain);
+        text->holder->setProperty(kMarkedText, marked);
+        text->set(marked);
+    }
 }
 
-void addButtonsAndCaptions(Scope& scope, QWidget* area, bool deep) {
-    const auto options = deep ? Qt::FindChildrenRecursively : Qt::FindDirectChildrenOnly;
-    for (QPushButton* button : area->findChildren<QPushButton*>(QString(), options))
-        scope.add([button] { return button->text(); },
-                  [button](const QString& text) { button->setText(text); });
-    for (QLabel* label : area->findChildren<QLabel*>(QString(), options)) {
+void addButtonsAndCaptions(Scope& scope, QWidget* area) {
+    for (QPushButton* button : area->findChildren<QPushButton*>())
+        scope.add(
+            button, [button] { return button->text(); },
+            [button](const QString& text) { button->setText(text); });
+    for (QLabel* label : area->findChildren<QLabel*>()) {
         if (label->buddy() != nullptr && !label->text().isEmpty())
-            scope.add([label] { return label->text(); },
-                      [label](const QString& text) { label->setText(text); });
+            scope.add(
+                label, [label] { return label->text(); },
+                [label](const QString& text) { label->setText(text); });
     }
 }
 
@@ -78,7 +122,7 @@ QString withoutMnemonic(const QString& text) {
     return plain;
 }
 
-QString withMnemonic(const QString& text, QString& taken) {
+QString withMnemonic(const QString& text, QString& taken, const QString& reserved) {
     if (hasMnemonic(text)) {
         taken += mnemonicOf(text);
         return text;
@@ -86,13 +130,18 @@ QString withMnemonic(const QString& text, QString& taken) {
     const QList<int> positions = candidates(text);
     if (positions.isEmpty())
         return text;
-    int chosen = positions.first();
-    for (int position : positions) {
-        if (!taken.contains(text.at(position).toLower())) {
-            chosen = position;
-            break;
+    const auto firstNotIn = [&](const QString& letters) {
+        for (int position : positions) {
+            if (!letters.contains(text.at(position).toLower()))
+                return position;
         }
-    }
+        return -1;
+    };
+    int chosen = firstNotIn(taken);
+    if (chosen < 0)
+        chosen = firstNotIn(reserved);
+    if (chosen < 0)
+        chosen = positions.first();
     taken += text.at(chosen).toLower();
     QString marked = text;
     marked.insert(chosen, QLatin1Char('&'));
@@ -100,36 +149,40 @@ QString withMnemonic(const QString& text, QString& taken) {
 }
 
 void assignMnemonics(QWidget* window) {
-    // What is always on screen: the menu titles, the window's own buttons and
-    // captions outside the tabs, and the tabs' titles.
+    // What is always on screen: the menu titles, the window's own buttons
+    // outside the tabs (the camera line's among them), and the tabs' titles.
     QString always;
     if (auto* main = qobject_cast<QMainWindow*>(window); main && main->menuBar()) {
         for (QAction* menu : main->menuBar()->actions())
-            always += mnemonicOf(menu->text());
+            addLetterOf(menu->text(), always);
     }
-    QList<QTabWidget*> tabWidgets = window->findChildren<QTabWidget*>();
+    const QList<QTabWidget*> tabWidgets = window->findChildren<QTabWidget*>();
     Scope outside;
     for (QPushButton* button : window->findChildren<QPushButton*>()) {
         bool inTabs = false;
         for (QTabWidget* tabs : tabWidgets)
             inTabs = inTabs || tabs->isAncestorOf(button);
         if (!inTabs)
-            outside.add([button] { return button->text(); },
-                        [button](const QString& text) { button->setText(text); });
+            outside.add(
+                button, [button] { return button->text(); },
+                [button](const QString& text) { button->setText(text); });
     }
     for (QTabWidget* tabs : tabWidgets) {
         for (int i = 0; i < tabs->count(); ++i)
-            outside.add([tabs, i] { return tabs->tabText(i); },
-                        [tabs, i](const QString& text) { tabs->setTabText(i, text); });
+            outside.add(
+                tabs->widget(i), [tabs, i] { return tabs->tabText(i); },
+                [tabs, i](const QString& text) { tabs->setTabText(i, text); });
     }
-    for (int i = 0; i < outside.read.size(); ++i)
-        outside.write[i](withMnemonic(outside.read[i](), always));
-    // Each page shows its captions together with what is always there.
+    assign(outside, always, QString());
+    // Each page shows its captions together with what is always there; where
+    // a page has more captions than letters, a caption shares a letter with
+    // another of its page rather than with what is always there.
     for (QTabWidget* tabs : tabWidgets) {
         for (int i = 0; i < tabs->count(); ++i) {
             Scope page;
-            addButtonsAndCaptions(page, tabs->widget(i), true);
-            assign(page, always);
+            addButtonsAndCaptions(page, tabs->widget(i));
+            QString taken = always;
+            assign(page, taken, always);
         }
     }
 }

@@ -177,18 +177,26 @@ struct Look {
 };
 
 // The looks that had not come back when their search gave up, by folder.
-std::mutex gHangingMutex;
-std::map<std::string, std::shared_ptr<Look>> gHanging;
+// Never destroyed: a look may still be running while the program exits.
+struct Hanging {
+    std::mutex mutex;
+    std::map<std::string, std::shared_ptr<Look>> looks;
+};
+Hanging& hanging() {
+    static Hanging* const all = new Hanging;
+    return *all;
+}
 
 std::shared_ptr<Look> startLook(const std::string& folder) {
     {
-        const std::lock_guard<std::mutex> hold(gHangingMutex);
-        const auto hanging = gHanging.find(folder);
-        if (hanging != gHanging.end()) {
-            const std::lock_guard<std::mutex> holdLook(hanging->second->mutex);
-            if (!hanging->second->finished)
-                return hanging->second;
-            gHanging.erase(hanging); // back at last: look again, afresh
+        Hanging& all = hanging();
+        const std::lock_guard<std::mutex> hold(all.mutex);
+        const auto earlier = all.looks.find(folder);
+        if (earlier != all.looks.end()) {
+            const std::lock_guard<std::mutex> holdLook(earlier->second->mutex);
+            if (!earlier->second->finished)
+                return earlier->second;
+            all.looks.erase(earlier); // back at last: look again, afresh
         }
     }
     auto look = std::make_shared<Look>();
@@ -214,16 +222,35 @@ bool waitFor(const std::string& folder, const std::shared_ptr<Look>& look,
     if (look->done.wait_until(hold, deadline, [&] { return look->finished; }))
         return true;
     hold.unlock();
-    const std::lock_guard<std::mutex> holdHanging(gHangingMutex);
-    gHanging[folder] = look;
+    Hanging& all = hanging();
+    const std::lock_guard<std::mutex> holdAll(all.mutex);
+    all.looks[folder] = look;
     return false;
 }
 
 } // namespace
 
+std::vector<FolderLook> lookIntoFolders(const std::vector<std::string>& folders,
+                                        std::chrono::milliseconds limit) {
+    std::vector<std::shared_ptr<Look>> looks;
+    for (const std::string& folder : folders)
+        looks.push_back(startLook(folder));
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    std::vector<FolderLook> found(folders.size());
+    for (std::size_t i = 0; i < folders.size(); ++i) {
+        found[i].answered = waitFor(folders[i], looks[i], deadline);
+        if (found[i].answered) {
+            const std::lock_guard<std::mutex> hold(looks[i]->mutex);
+            found[i].file = looks[i]->file;
+        }
+    }
+    return found;
+}
+
 CameraSearch findMountedCameras(std::chrono::milliseconds limit, const char* table) {
     const std::vector<MountedFileSystem> fileSystems = mountedFileSystems(table);
-    std::vector<const MountedFileSystem*> candidates;
+    std::vector<MountedFileSystem> candidates;
+    std::vector<std::string> folders;
     for (std::size_t i = 0; i < fileSystems.size(); ++i) {
         const MountedFileSystem& fileSystem = fileSystems[i];
         // A later mount on the same folder hides this one.
@@ -231,22 +258,17 @@ CameraSearch findMountedCameras(std::chrono::milliseconds limit, const char* tab
                                         fileSystems.end(), [&](const MountedFileSystem& later) {
                                             return later.mountPoint == fileSystem.mountPoint;
                                         });
-        if (!hidden && mayHoldACamera(fileSystem))
-            candidates.push_back(&fileSystem);
+        if (!hidden && mayHoldACamera(fileSystem)) {
+            candidates.push_back(fileSystem);
+            folders.push_back(fileSystem.mountPoint);
+        }
     }
-    std::vector<std::shared_ptr<Look>> looks;
-    for (const MountedFileSystem* fileSystem : candidates)
-        looks.push_back(startLook(fileSystem->mountPoint));
-    const auto deadline = std::chrono::steady_clock::now() + limit;
+    const std::vector<FolderLook> looks = lookIntoFolders(folders, limit);
     CameraSearch search;
     for (std::size_t i = 0; i < candidates.size(); ++i) {
-        const MountedFileSystem& fileSystem = *candidates[i];
-        if (!waitFor(fileSystem.mountPoint, looks[i], deadline)) {
-            search.notAnswering.push_back(fileSystem);
-            continue;
-        }
-        const std::lock_guard<std::mutex> hold(looks[i]->mutex);
-        const std::optional<CameraFile>& file = looks[i]->file;
+        const std::optional<CameraFile>& file = looks[i].file;
+        if (!looks[i].answered)
+            search.notAnswering.push_back(candidates[i]);
         if (!file)
             continue;
         const bool seen = std::any_of(
@@ -254,7 +276,7 @@ CameraSearch findMountedCameras(std::chrono::milliseconds limit, const char* tab
                 return camera.file.device == file->device && camera.file.inode == file->inode;
             });
         if (!seen)
-            search.cameras.push_back({fileSystem, *file});
+            search.cameras.push_back({candidates[i], *file});
     }
     return search;
 }

@@ -56,11 +56,20 @@ struct MountedCamera {
 // answering (its reader failing, its file system's driver stopped).
 constexpr std::chrono::milliseconds kCardAnswerLimit{2000};
 
+// The camera file at the top of each folder, each looked into on a thread of
+// its own, all at once, for at most `limit`: `answered` is false for a folder
+// whose look did not come back in time. A look that hangs is not started
+// again while it hangs: the next call reports the folder at once.
+struct FolderLook {
+    bool answered = false;
+    std::optional<CameraFile> file;
+};
+std::vector<FolderLook> lookIntoFolders(const std::vector<std::string>& folders,
+                                        std::chrono::milliseconds limit = kCardAnswerLimit);
+
 struct CameraSearch {
     std::vector<MountedCamera> cameras;
-    // File systems whose look did not come back in time. A look that hangs
-    // is not started again while it hangs: the next search reports the
-    // card at once.
+    // File systems whose look did not come back in time.
     std::vector<MountedFileSystem> notAnswering;
 };
 
@@ -68,8 +77,7 @@ struct CameraSearch {
 // (the system's own, or `table` when given): every file system that may hold
 // one and is not hidden by a later mount on the same folder, with the
 // camera file at its top; a file system mounted at several places is listed
-// at the first. Each card is looked into on a thread of its own, all at
-// once, for at most `limit`.
+// at the first. The cards are looked into as lookIntoFolders() does.
 CameraSearch findMountedCameras(std::chrono::milliseconds limit = kCardAnswerLimit,
                                 const char* table = nullptr);
 

@@ -1,5 +1,6 @@
 #include "UDisksMonitor.h"
 
+#include "BackgroundTask.h"
 #include "CameraFiles.h"
 #include "UDisksNames.h"
 
@@ -11,6 +12,7 @@
 #include <QDBusReply>
 #include <QDBusServiceWatcher>
 #include <QFileInfo>
+#include <QTimer>
 
 namespace {
 
@@ -76,6 +78,11 @@ UDisksMonitor::UDisksMonitor(const QDBusConnection& bus, QObject* parent)
             [this](const QString&, const QString& oldOwner, const QString& newOwner) {
                 ownerChanged(oldOwner, newOwner);
             });
+    // A camera's file written onto a card already mounted changes no object:
+    // the mounted cards are looked into again from time to time.
+    auto* again = new QTimer(this);
+    again->start(kLookAgainMilliseconds);
+    connect(again, &QTimer::timeout, this, [this] { rebuild(); });
     readObjects();
 }
 
@@ -167,7 +174,7 @@ void UDisksMonitor::propertiesChanged(const QDBusMessage& message) {
 // only a drive can be powered off. Cards not mounted: the file systems of
 // removable drives that the service does not hide.
 void UDisksMonitor::rebuild() {
-    QList<Card> cameras, unmounted;
+    QList<Card> mounted, unmounted;
     for (auto object = objects_.cbegin(); object != objects_.cend(); ++object) {
         const Interfaces& interfaces = object.value();
         if (!interfaces.contains(kFilesystem) || !interfaces.contains(kBlock))
@@ -200,18 +207,40 @@ void UDisksMonitor::rebuild() {
         card.mountPoint = pathFromBytes(mountPoints.constFirst());
         if (card.name.isEmpty())
             card.name = QFileInfo(card.mountPoint).fileName();
-        const std::optional<CameraFile> file = cameraFileIn(card.mountPoint.toStdString());
-        if (!file)
-            continue;
-        card.configPath = QString::fromStdString(file->path);
-        card.supported = file->supported;
-        cameras.append(card);
+        mounted.append(card);
     }
-    if (cameras == cameras_ && unmounted == unmounted_)
-        return;
-    cameras_ = cameras;
-    unmounted_ = unmounted;
-    emit changed();
+    // The files on the mounted cards are looked for beside the window; an
+    // answer that comes after a newer look began is stale.
+    const int look = ++looking_;
+    std::vector<std::string> folders;
+    for (const Card& card : mounted)
+        folders.push_back(card.mountPoint.toStdString());
+    runBeside<std::vector<FolderLook>>(
+        this, [folders] { return lookIntoFolders(folders); },
+        [this, look, mounted, unmounted](const std::vector<FolderLook>& looks) {
+            if (look != looking_)
+                return;
+            QList<Card> cameras, notAnswering;
+            for (int i = 0; i < mounted.size(); ++i) {
+                Card card = mounted.at(i);
+                const FolderLook& found = looks[static_cast<std::size_t>(i)];
+                if (!found.answered) {
+                    notAnswering.append(card);
+                    continue;
+                }
+                if (!found.file)
+                    continue;
+                card.configPath = QString::fromStdString(found.file->path);
+                card.supported = found.file->supported;
+                cameras.append(card);
+            }
+            if (cameras == cameras_ && unmounted == unmounted_ && notAnswering == notAnswering_)
+                return;
+            cameras_ = cameras;
+            unmounted_ = unmounted;
+            notAnswering_ = notAnswering;
+            emit changed();
+        });
 }
 
 void UDisksMonitor::callOn(const QString& path, const QString& interface, const QString& method,
@@ -235,17 +264,25 @@ void UDisksMonitor::mount(const Card& card) {
                }
                Card mountedCard = card;
                mountedCard.mountPoint = reply.arguments().value(0).toString();
-               const std::optional<CameraFile> file =
-                   cameraFileIn(mountedCard.mountPoint.toStdString());
-               if (!file) {
-                   emit failed(QStringLiteral("%1 is mounted at %2, but holds no camera "
-                                              "configuration file")
-                                   .arg(card.name, mountedCard.mountPoint));
-                   return;
-               }
-               mountedCard.configPath = QString::fromStdString(file->path);
-               mountedCard.supported = file->supported;
-               emit mounted(mountedCard);
+               runBeside<FolderLook>(
+                   this,
+                   [folder = mountedCard.mountPoint.toStdString()] {
+                       return lookIntoFolders({folder}).front();
+                   },
+                   [this, mountedCard](const FolderLook& found) mutable {
+                       if (!found.file) {
+                           emit failed(QStringLiteral("%1 is mounted at %2, but %3")
+                                           .arg(mountedCard.name, mountedCard.mountPoint,
+                                                found.answered
+                                                    ? QStringLiteral("holds no camera "
+                                                                     "configuration file")
+                                                    : QStringLiteral("is not answering")));
+                           return;
+                       }
+                       mountedCard.configPath = QString::fromStdString(found.file->path);
+                       mountedCard.supported = found.file->supported;
+                       emit mounted(mountedCard);
+                   });
            });
 }
 

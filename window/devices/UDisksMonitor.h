@@ -30,6 +30,7 @@ class UDisksMonitor : public CameraMonitor {
 
     QList<Card> cameras() const override { return cameras_; }
     QList<Card> unmountedCards() const override { return unmounted_; }
+    QList<Card> notAnswering() const override { return notAnswering_; }
     bool canMountAndEject() const override { return true; }
     void mount(const Card& card) override;
     void eject(const Card& card) override;
@@ -40,6 +41,7 @@ class UDisksMonitor : public CameraMonitor {
     void propertiesChanged(const QDBusMessage& message);
 
   private:
+    static constexpr int kLookAgainMilliseconds = 3000;
     using Interfaces = QMap<QString, QVariantMap>; // interface -> property -> value
     void readObjects();
     void loadObjects(QDBusPendingCallWatcher* watcher, int reading);
@@ -51,7 +53,9 @@ class UDisksMonitor : public CameraMonitor {
 
     QDBusConnection bus_;
     QMap<QString, Interfaces> objects_; // object path -> its interfaces
+    int looking_ = 0;                   // the latest look into the mounted cards
     int reading_ = 0; // the latest reading of the objects; an older answer is stale
     QList<Card> cameras_;
     QList<Card> unmounted_;
+    QList<Card> notAnswering_;
 };

@@ -15,6 +15,7 @@ packages=(
   dbus-daemon # the window's tests run their own bus
   at-spi2-core python3-pyatspi gir1.2-atspi-2.0 # a screen reader's view over the accessibility bus
   dosfstools  # mkfs.vfat: the cameras test on a FAT image
+  exfat-fuse exfatprogs # a card whose FUSE driver stops answering
 )
 
 sudo=""

@@ -2,7 +2,9 @@
 
 #include <cerrno>
 #include <climits>
+#include <dirent.h>
 #include <fcntl.h>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -35,6 +37,45 @@ std::string linkText(int directory, const std::string& name) {
     return std::string(text.data(), static_cast<std::size_t>(length));
 }
 
+// In ASCII only: a locale's rules (the Turkish dotless i) are not the file
+// system's.
+bool sameIgnoringCase(const std::string& a, const char* b) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+    std::size_t i = 0;
+    for (; i < a.size() && b[i] != '\0'; ++i) {
+        if (lower(a[i]) != lower(b[i]))
+            return false;
+    }
+    return i == a.size() && b[i] == '\0';
+}
+
+// The name under which `directory` holds the file found as `name`. A file
+// system that ignores letter case (FAT and exFAT, every camera's) finds
+// CONFIG.TXT as "config.txt" too, and a rename to that spelling would change
+// the name on the card: the spelling of the folder's own entry is kept. A
+// file found although no entry is spelt so can only be on such a file system,
+// where one entry at most matches. (Inode numbers do not tell: through FUSE
+// each spelling may get one of its own.) `name` itself where the folder
+// holds it so, or cannot be read.
+std::string nameAsHeld(int directory, const std::string& name) {
+    const int listing = openat(directory, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (listing < 0)
+        return name;
+    const std::unique_ptr<DIR, int (*)(DIR*)> entries(fdopendir(listing), closedir);
+    if (!entries) {
+        close(listing);
+        return name;
+    }
+    std::string held = name;
+    while (const dirent* entry = readdir(entries.get())) {
+        if (name == entry->d_name)
+            return name;
+        if (held == name && sameIgnoringCase(name, entry->d_name))
+            held = entry->d_name;
+    }
+    return held;
+}
+
 } // namespace
 
 int findSaveTarget(const char* path, SaveTarget* target) {
@@ -62,6 +103,13 @@ int findSaveTarget(const char* path, SaveTarget* target) {
         }
         if (!S_ISLNK(target->status.st_mode)) {
             target->exists = true;
+            const std::string held = nameAsHeld(target->directory.get(), target->name);
+            if (held != target->name) {
+                target->name = held;
+                if (fstatat(target->directory.get(), held.c_str(), &target->status,
+                            AT_SYMLINK_NOFOLLOW) != 0)
+                    return errno;
+            }
             return 0;
         }
         if (links == kMostLinks)

@@ -3,10 +3,12 @@
 // folder with a configuration file our writer made. Only root may mount;
 // elsewhere the tests skip.
 #include "CliHarness.h"
+#include "ExfatCard.h"
 #include "SmallFileSystem.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -195,5 +197,41 @@ INSTANTIATE_TEST_SUITE_P(Images, CamerasOnAnImage,
                          [](const testing::TestParamInfo<ImageCase>& info) {
                              return std::string(info.param.type);
                          });
+
+} // namespace
+
+namespace {
+
+// A card whose driver stopped answering holds `cameras` for the time limit
+// only: the command says so on standard error and still lists the others.
+TEST(CamerasCommand, GivesUpOnACardThatDoesNotAnswer) {
+    const ScratchDirectory scratch;
+    ASSERT_EQ(mkdir(scratch.file("stuck").c_str(), 0700), 0);
+    ASSERT_EQ(mkdir(scratch.file("good").c_str(), 0700), 0);
+    const std::string stuck = realPath(scratch.file("stuck"));
+    const std::string good = realPath(scratch.file("good"));
+    ExfatCard card(scratch.file("card.img"), stuck, configText());
+    if (!card.ready())
+        GTEST_SKIP() << card.reason();
+    const SmallFileSystem answering(good);
+    ASSERT_TRUE(answering.mounted());
+    writeWholeFile(good + "/CONFIG.TXT", configText());
+    EXPECT_NE(lineOf(runProgram({"cameras"}).out, stuck), "") << "the card answers first";
+
+    card.stopAnswering();
+    {
+        const auto start = std::chrono::steady_clock::now();
+        const RunResult text = runProgram({"cameras"});
+        const auto took = std::chrono::steady_clock::now() - start;
+        EXPECT_LT(took, std::chrono::seconds(4));
+        EXPECT_EQ(text.status, 0);
+        EXPECT_NE(lineOf(text.out, good), "") << text.out;
+        EXPECT_EQ(lineOf(text.out, stuck), "") << text.out;
+        EXPECT_NE(text.err.find("kavelo-config: " + stuck +
+                                ": the card is not answering; it is left out of the list"),
+                  std::string::npos)
+            << text.err;
+    }
+}
 
 } // namespace

@@ -4,6 +4,7 @@
 // real mount noticed through the mount table.
 #include "FileWorkflowFixture.h"
 
+#include "ExfatCard.h"
 #include "FakeUDisks.h"
 #include "Globals.h"
 #include "OpenPanel.h"
@@ -12,11 +13,13 @@
 #include "TestFiles.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 #include <sys/mount.h>
@@ -464,6 +467,45 @@ TEST_F(FileWorkflowTest, WithoutTheStorageServiceARealMountIsNoticed) {
         << rowsOf(window.get()).join(QStringLiteral(" | ")).toStdString();
     ASSERT_EQ(umount(where.c_str()), 0);
     EXPECT_TRUE(rowsAre({}));
+}
+
+// A card whose driver stopped answering never holds the window: the cards
+// are looked into beside it. The longest the event loop waited between two
+// ticks of a 5 ms timer, while the window looked at the cards again and again,
+// is what a user would feel as a freeze.
+TEST_F(FileWorkflowTest, ACardThatDoesNotAnswerNeverFreezesTheWindow) {
+    const std::string stuck = pathIn(QStringLiteral("stuck")).toStdString();
+    const std::string good = pathIn(QStringLiteral("good")).toStdString();
+    ASSERT_EQ(mkdir(stuck.c_str(), 0755), 0);
+    ASSERT_EQ(mkdir(good.c_str(), 0755), 0);
+    ExfatCard card(pathIn(QStringLiteral("card.img")).toStdString(), stuck,
+                   configText(ConfigFile{}));
+    if (!card.ready())
+        GTEST_SKIP() << card.reason();
+    card.stopAnswering();
+
+    QElapsedTimer clock;
+    qint64 last = 0;
+    qint64 longest = 0;
+    QTimer ticks;
+    QObject::connect(&ticks, &QTimer::timeout, [&] {
+        longest = std::max(longest, clock.elapsed() - last);
+        last = clock.elapsed();
+    });
+    clock.start();
+    ticks.start(5);
+    const SmallFileSystem answering(good); // a change of the mount table
+    ASSERT_TRUE(answering.mounted());
+    writeWholeFile(good + "/CONFIG.TXT", configText(ConfigFile{}));
+    const QStringList expected = {QStringLiteral("Camera good connected"),
+                                  QStringLiteral("Card stuck is not answering")};
+    EXPECT_TRUE(QTest::qWaitFor([&] { return rowsOf(window.get()) == expected; }, 10000))
+        << rowsOf(window.get()).join(QStringLiteral(" | ")).toStdString();
+    QTest::qWait(3500); // a look again finds the card still hanging
+    EXPECT_EQ(rowsOf(window.get()), expected);
+    ticks.stop();
+    RecordProperty("longest_wait_ms", static_cast<int>(longest));
+    EXPECT_LT(longest, 100) << "the window did not answer for " << longest << " ms";
 }
 
 } // namespace

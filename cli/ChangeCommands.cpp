@@ -34,7 +34,7 @@ int runSet(const CommandLine& line) {
         if (!line.raw)
             applyRefreshRules(config, notes);
     }
-    save(path, config, line.keepClock, notes);
+    save(path, config, {line.keepClock, line.inPlace}, notes);
     printNotes(notes);
     return kExitSuccess;
 }
@@ -53,7 +53,7 @@ int runSyncClock(const CommandLine& line) {
                                  " to 0, 1 or 2 first");
     config.setCameraValue(kDateTime, 1);
     std::vector<std::string> notes;
-    save(path, config, false, notes);
+    save(path, config, {false, line.inPlace}, notes);
     printNotes(notes);
     return kExitSuccess;
 }
@@ -76,7 +76,7 @@ int runCopy(const CommandLine& line) {
     // loads the source; the copy does the same.
     std::vector<std::string> notes;
     applyRefreshRules(target, notes);
-    save(targetPath, target, line.keepClock, notes);
+    save(targetPath, target, {line.keepClock, line.inPlace}, notes);
     printNotes(notes);
     return kExitSuccess;
 }

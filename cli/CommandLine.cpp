@@ -59,6 +59,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     line.json = (given & kJson) != 0;
     line.raw = (given & kRaw) != 0;
     line.keepClock = (given & kKeepClock) != 0;
+    line.inPlace = (given & kInPlace) != 0;
 
     const std::size_t count = line.operands.size();
     const std::size_t least = command->operands.size();

@@ -12,6 +12,7 @@ struct CommandLine {
     bool json = false;
     bool raw = false;
     bool keepClock = false;
+    bool inPlace = false;
 };
 
 // Options may stand anywhere after the command; "--" ends them. Throws a

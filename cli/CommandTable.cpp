@@ -21,20 +21,20 @@ const std::vector<Command>& commands() {
          runSet,
          {{"FILE", Operand::File}, {"NAME=VALUE", Operand::Assignment}},
          true,
-         kRaw | kKeepClock,
+         kRaw | kKeepClock | kInPlace,
          "change settings and save the file"},
         {"sync-clock",
          runSyncClock,
          {{"FILE", Operand::File}},
          false,
-         0,
+         kInPlace,
          "save the file with this computer's time as the\n"
          "camera's new clock, nothing else changed"},
         {"copy",
          runCopy,
          {{"SRC", Operand::File}, {"DST", Operand::File}},
          false,
-         kKeepClock,
+         kKeepClock | kInPlace,
          "give the file DST the settings of the file SRC,\n"
          "keeping DST's firmware and revision (settings SRC\n"
          "lacks keep DST's values)"},
@@ -61,7 +61,7 @@ const std::vector<Command>& commands() {
 
 const std::vector<OptionName>& commandOptions() {
     static const std::vector<OptionName> all = {
-        {"--json", kJson}, {"--raw", kRaw}, {"--keep-clock", kKeepClock}};
+        {"--json", kJson}, {"--raw", kRaw}, {"--keep-clock", kKeepClock}, {"--in-place", kInPlace}};
     return all;
 }
 

@@ -58,22 +58,32 @@ void load(const std::string& path, KaveloConfigParser& config) {
         throw CommandFailure(kExitUnreadable, path + ": " + message);
 }
 
-void save(const std::string& path, KaveloConfigParser& config, bool keepClock,
+void save(const std::string& path, KaveloConfigParser& config, SaveOptions options,
           std::vector<std::string>& notes) {
-    if (keepClock)
+    if (options.keepClock)
         config.setCameraValue(kDateTime, 0);
     if (config.getCameraValue(kDateTime) != 0 &&
         !dateFormatHasLine(config.getCameraValue(kDateFormat)))
         notes.push_back(settingName(kDateFormat) + " " +
                         std::to_string(config.getCameraValue(kDateFormat)) +
                         " has no date line, so the camera's clock is not set");
-    if (!config.writeConfigFile(path.c_str())) {
+    bool saved = config.writeConfigFile(path.c_str());
+    const bool fitsInPlace = !saved && config.lastWriteFitsInPlace();
+    if (fitsInPlace && options.inPlace) {
+        std::fputc('\n', stderr);
+        saved = config.writeConfigFileInPlace(path.c_str());
+    }
+    if (!saved) {
         std::fputc('\n', stderr); // ends the writer's own message, which has no line end
         // The window's alert, and the system's reason after it.
         std::string message =
             path + ": Configuration file NOT saved! \nProblem during file writing!";
         if (config.lastWriteError() != 0)
             message += std::string(": ") + std::strerror(config.lastWriteError());
+        if (fitsInPlace && !options.inPlace)
+            message += "\nThe new text fits in the space the file takes: --in-place writes it "
+                       "over the file without the safety copy (a card pulled out meanwhile may "
+                       "leave it damaged)";
         throw CommandFailure(kExitNotSaved, message);
     }
 }

@@ -21,10 +21,17 @@ LoadOutcome tryLoad(const std::string& path, KaveloConfigParser& config, std::st
 // tryLoad that throws an unreadable CommandFailure on any failure.
 void load(const std::string& path, KaveloConfigParser& config);
 
+struct SaveOptions {
+    bool keepClock = false;
+    bool inPlace = false;
+};
+
 // Saves as the window saves: the date line carries this computer's time while
 // setting 1 ("Date time") is on; `keepClock` turns it off first, so that the
-// placeholder date line leaves the camera's clock alone. Throws a not-saved
+// placeholder date line leaves the camera's clock alone. A card too full for
+// the safety copy is written over the file itself with `inPlace`, where the
+// new text fits; without it the failure names the option. Throws a not-saved
 // CommandFailure, which ends in the system's reason, when the save fails; the
 // file is then as it was.
-void save(const std::string& path, KaveloConfigParser& config, bool keepClock,
+void save(const std::string& path, KaveloConfigParser& config, SaveOptions options,
           std::vector<std::string>& notes);

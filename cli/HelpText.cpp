@@ -26,6 +26,10 @@ Command options:
                          window offers it, no clamping, none of the rules below
   --keep-clock           set, copy: write the placeholder date line, which
                          leaves the camera's clock alone
+  --in-place             set, sync-clock, copy: on a card too full for the
+                         safety copy a save writes first, write the file over
+                         itself (a card pulled out meanwhile may leave it
+                         damaged); only where the new text fits
 
 Names and values:
   A setting is named by its name (listed below), its index (0 to 63), its

@@ -240,6 +240,7 @@ class MyAppDelegate : public QObject {
     void showOtherCamera();
     void reloadFile();
     bool mayReplace(const ConfigDocument::Save& attempt);
+    bool mayWriteInPlace();
 
     // The camera (MyAppDelegateCameras.cpp): the cards plugged in, shown in
     // the file area with Open or Mount and open; Eject; the card of the

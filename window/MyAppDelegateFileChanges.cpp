@@ -114,6 +114,23 @@ bool MyAppDelegate::mayReplace(const ConfigDocument::Save& attempt) {
     }
 }
 
+// A card full of video has no room for the copy a save writes first, though
+// the new text fits where the file is: the user may take the small risk.
+bool MyAppDelegate::mayWriteInPlace() {
+    const QString name = fileName(document_->path());
+    return askQuestion({QStringLiteral("There is no room on the card for the safety copy "
+                                       "that a save writes first."),
+                        QStringLiteral("The new settings fit in the space %1 already takes, so "
+                                       "they can be written over it directly. If the card is "
+                                       "pulled out or the camera loses power in those "
+                                       "milliseconds, %1 may be left damaged.")
+                            .arg(name),
+                        QMessageBox::Save | QMessageBox::Cancel,
+                        QMessageBox::Cancel,
+                        {{QMessageBox::Save, QStringLiteral("Write in Place")}}}) ==
+           QMessageBox::Save;
+}
+
 void MyAppDelegate::saveConfigFile(QObject*) {
     form_->commitPendingEdits();
     const QString path = QString::fromUtf8(configFileName);
@@ -131,6 +148,9 @@ void MyAppDelegate::saveConfigFile(QObject*) {
             return; // the file stays as the other program left it
         attempt = document_->save(&attempt.found);
     }
+    if (attempt.result == ConfigDocument::Save::failed && mCF.lastWriteFitsInPlace() &&
+        mayWriteInPlace())
+        attempt = document_->save(nullptr, true);
     switch (attempt.result) {
     case ConfigDocument::Save::saved:
         notice_->dismiss();

@@ -68,7 +68,13 @@ class KaveloConfigParser {
     // answers false. `lastWriteError` is the system's reason (an errno value)
     // why the last write failed, 0 after a write that succeeded.
     bool writeConfigFile(const char* path) const;
+    // The same write over the file itself, without the safety copy first:
+    // for a card too full for one, where the new text fits in the space the
+    // file takes (lastWriteFitsInPlace() after a failure for want of room).
+    // A card pulled out meanwhile may leave the file damaged.
+    bool writeConfigFileInPlace(const char* path) const;
     int lastWriteError() const { return writeError; }
+    bool lastWriteFitsInPlace() const { return writeFitsInPlace; }
     // The text the last successful write put in the file: what a program
     // holding the file compares it with later, since by the time it could
     // read the file back another program may have changed it.
@@ -87,4 +93,5 @@ class KaveloConfigParser {
     SettingValues cameraValues;
     mutable int writeError = 0; // a record of the last write, not a setting
     mutable std::string writtenText;
+    mutable bool writeFitsInPlace = false;
 };

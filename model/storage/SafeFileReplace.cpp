@@ -1,5 +1,7 @@
 #include "SafeFileReplace.h"
 
+#include <algorithm>
+
 #include "FileAttributes.h"
 #include "FileDescriptor.h"
 #include "FileSizeSignal.h"
@@ -55,6 +57,27 @@ int rewriteAndClose(FileDescriptor file, const char* data, std::size_t size) {
     if (gCalls->close(file.release()) != 0 && error == 0)
         error = errno;
     return error;
+}
+
+// The existing file at `path`, opened for a rewrite where it is, after the
+// checks every save makes.
+FileDescriptor openExisting(const char* path, int* error) {
+    SaveTarget target;
+    if (path == nullptr || *path == '\0')
+        *error = ENOENT;
+    else
+        *error = findSaveTarget(path, &target);
+    if (*error != 0)
+        return FileDescriptor();
+    if (!target.exists || !S_ISREG(target.status.st_mode)) {
+        *error = !target.exists ? ENOENT : S_ISDIR(target.status.st_mode) ? EISDIR : EINVAL;
+        return FileDescriptor();
+    }
+    if (faccessat(target.directory.get(), target.name.c_str(), W_OK, 0) != 0) {
+        *error = errno;
+        return FileDescriptor();
+    }
+    return openTarget(target, error);
 }
 
 int replace(const char* path, const char* data, std::size_t size) {
@@ -140,5 +163,21 @@ bool replaceFileContents(const char* path, const char* data, std::size_t size, i
     // limit fails with EFBIG like any other write.
     const FileSizeSignalHold hold;
     *error = replace(path, data, size);
+    return *error == 0;
+}
+
+bool fitsInPlace(const char* path, std::size_t size) {
+    struct stat status;
+    if (stat(path, &status) != 0 || !S_ISREG(status.st_mode))
+        return false;
+    const auto taken = std::max<long long>(status.st_size, 512LL * status.st_blocks);
+    return static_cast<long long>(size) <= taken;
+}
+
+bool rewriteFileInPlace(const char* path, const char* data, std::size_t size, int* error) {
+    const FileSizeSignalHold hold;
+    FileDescriptor file = openExisting(path, error);
+    if (file.valid())
+        *error = rewriteAndClose(std::move(file), data, size);
     return *error == 0;
 }

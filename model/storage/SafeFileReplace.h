@@ -25,6 +25,16 @@
 // `error`, which is 0 after a success.
 bool replaceFileContents(const char* path, const char* data, std::size_t size, int* error);
 
+// Whether `size` bytes fit in the space the file at `path` already takes on
+// its device, so that writing them over the file needs no free space.
+bool fitsInPlace(const char* path, std::size_t size);
+
+// Writes `size` bytes of `data` over the file at `path` itself, without the
+// temporary copy: for a card too full to take one. The same checks as
+// replaceFileContents() come first; but a card pulled out or a power cut in
+// the milliseconds of the write may leave the file damaged.
+bool rewriteFileInPlace(const char* path, const char* data, std::size_t size, int* error);
+
 // The system calls the replacement makes once the temporary file exists, so
 // that tests can make the disk fail (a full disk, a failing close) even where
 // they run with every permission.

@@ -2,8 +2,11 @@
 // file byte for byte as it was. (That set and the window's controls give the
 // same settings is tested beside the window.)
 #include "CliHarness.h"
+#include "SmallFileSystem.h"
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -77,6 +80,40 @@ TEST(SetRules, AFailedSaveLeavesTheFileAsItWas) {
         << run.err;
     EXPECT_EQ(readWholeFile(path), original);
     EXPECT_EQ(saveTemporariesIn(scratch.path()), 0);
+}
+
+// A card full of video: no room for the safety copy, but the new text fits
+// where the file is. Without --in-place the message names it; with it the
+// file is written over itself.
+TEST(SetRules, AFullCardIsWrittenInPlaceOnlyWhenAskedTo) {
+    ScratchDirectory scratch;
+    const std::string where = scratch.file("card");
+    ASSERT_EQ(mkdir(where.c_str(), 0755), 0);
+    const SmallFileSystem card(where, "16k");
+    if (!card.mounted())
+        GTEST_SKIP() << card.reason();
+    const std::string path = where + "/CONFIG.TXT";
+    const std::string original = configText();
+    writeWholeFile(path, original);
+    fill(where);
+
+    const RunResult refused = runProgram({"set", path, "led=0"});
+    EXPECT_EQ(refused.status, 5);
+    EXPECT_NE(refused.err.find("No space left on device\nThe new text fits in the space the file "
+                               "takes: --in-place writes it over the file"),
+              std::string::npos)
+        << refused.err;
+    EXPECT_EQ(readWholeFile(path), original);
+
+    for (const char* command : {"set", "sync-clock"}) {
+        const RunResult run = command == std::string("set")
+                                  ? runProgram({"set", path, "led=0", "--in-place"})
+                                  : runProgram({"sync-clock", path, "--in-place"});
+        EXPECT_EQ(run.status, 0) << command << ": " << run.err;
+    }
+    const RunResult led = runProgram({"get", path, "led"});
+    EXPECT_EQ(led.out.substr(0, 1), "0") << led.out;
+    EXPECT_EQ(saveTemporariesIn(where), 0);
 }
 
 } // namespace

@@ -80,7 +80,8 @@ expect "kavelo-config c" cameras check copy
 expect "kavelo-config --v" --version
 expect "kavelo-config show CONFIG.TXT --" --json --help
 expect "kavelo-config set CONFIG.TXT --k" --keep-clock
-expect "kavelo-config copy --" --keep-clock --help
+expect "kavelo-config copy --" --keep-clock --in-place --help
+expect "kavelo-config sync-clock --i" --in-place
 expect "kavelo-config check CONFIG.TXT --j"
 expect "kavelo-config cameras --" --json --help
 # File operands: files and folders (readline adds the "/"), for every file

@@ -180,8 +180,14 @@ TEST_F(Editor, AFailedSaveOnAFullCardSaysWhy) {
     const std::string before = readWholeFile(config);
 
     click(d().lensTypeOutlet, 2);
+    // The new text fits where the file is: the user is asked whether to write
+    // it there without the safety copy. Cancel keeps the file.
     alerts.clear();
+    answer = QMessageBox::Cancel;
     clickButton(window.get(), "saveConfigButtonOutlet");
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_EQ(questions[0].text, QStringLiteral("There is no room on the card for the safety "
+                                                "copy that a save writes first."));
     EXPECT_EQ(messages(), std::vector<QString>{QStringLiteral(
                               "Configuration file NOT saved! \nProblem during file writing!")});
     EXPECT_EQ(status(), QStringLiteral("Not saved: ") + path +
@@ -189,6 +195,17 @@ TEST_F(Editor, AFailedSaveOnAFullCardSaysWhy) {
     EXPECT_EQ(readWholeFile(config), before);
     EXPECT_EQ(mCF.getCameraValue(kLens), 2);
     EXPECT_TRUE(window->isWindowModified());
+
+    alerts.clear();
+    answer = QMessageBox::Save; // Write in Place
+    clickButton(window.get(), "saveConfigButtonOutlet");
+    EXPECT_EQ(messages().back(), QStringLiteral("Configuration file saved successfully! \nSafely "
+                                                "remove your camera and load the new "
+                                                "configuration"));
+    KaveloConfigParser saved;
+    ASSERT_TRUE(saved.readConfigFile(config.c_str()));
+    EXPECT_EQ(saved.getCameraValue(kLens), 2);
+    EXPECT_FALSE(window->isWindowModified());
 }
 
 TEST_F(WindowTest, HelpAboutAndTheTabKeys) {

@@ -78,7 +78,7 @@ ConfigDocument::Load ConfigDocument::load(const QString& path) {
     return refused;
 }
 
-ConfigDocument::Save ConfigDocument::save(const FileSnapshot* accepted) {
+ConfigDocument::Save ConfigDocument::save(const FileSnapshot* accepted, bool inPlace) {
     const std::string file = configFileName;
     const FileLock lock(file, kLockLimit);
     if (lock.heldByAnother())
@@ -96,7 +96,9 @@ ConfigDocument::Save ConfigDocument::save(const FileSnapshot* accepted) {
                     found_};
         break;
     }
-    if (!config_.writeConfigFile(configFileName))
+    const bool written = inPlace ? config_.writeConfigFileInPlace(configFileName)
+                                 : config_.writeConfigFile(configFileName);
+    if (!written)
         return {Save::failed, found_};
     saved_ = config_.settings();
     // What was written, not what is read back: another program may have

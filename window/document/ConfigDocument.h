@@ -65,8 +65,9 @@ class ConfigDocument : public QObject {
         FileSnapshot found; // the file at the path as the check saw it
     };
     // `accepted` is what an earlier attempt found and the user agreed to
-    // replace: that file, and no other, is overwritten.
-    Save save(const FileSnapshot* accepted = nullptr);
+    // replace: that file, and no other, is overwritten. `inPlace` writes over
+    // the file without the safety copy, for a card too full for one.
+    Save save(const FileSnapshot* accepted = nullptr, bool inPlace = false);
 
     // The file at the path as the last look found it, by save() or by the
     // watch that follows the file while it is open.

@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Shows the settings window with a camera's configuration file loaded, on a
 # virtual screen, and saves a picture of that screen.
-#   scripts/screenshot.sh [OUTPUT.png [WIDTHxHEIGHT [light|dark|scale2|camera]]]
+#   scripts/screenshot.sh [OUTPUT.png [WIDTHxHEIGHT [light|dark|scale2|camera|changed]]]
 # Defaults: docs/screenshot.png, 1366x768 (the smallest common laptop screen),
 # light. "dark" gives the desktop a dark colour scheme the way KDE keeps one
 # (its kdeglobals file, which Qt reads on a KDE desktop); "scale2" doubles the
 # size of everything as a high-resolution screen does (QT_SCALE_FACTOR);
 # "camera" mounts a small card named KAVELO_CAM holding the sample (root
-# only) and shows the window as it notices the camera, before any file.
+# only) and shows the window as it notices the camera, before any file;
+# "changed" has kavelo-config change the open file, so that the window shows
+# its bar about a change made by another program.
 # Needs xvfb-run, ImageMagick's import and xdotool. BUILD_DIR picks the build
 # tree (default: build/release, as scripts/run.sh uses); the programs are
 # built there first if needed.
@@ -54,9 +56,9 @@ ForegroundNormal=255,255,255
 COLOURS
   ;;
 scale2) export QT_SCALE_FACTOR=2 ;;
-light | camera) ;;
+light | camera | changed) ;;
 *)
-  echo "usage: $0 [OUTPUT.png [WIDTHxHEIGHT [light|dark|scale2|camera]]]" >&2
+  echo "usage: $0 [OUTPUT.png [WIDTHxHEIGHT [light|dark|scale2|camera|changed]]]" >&2
   exit 2
   ;;
 esac
@@ -87,9 +89,13 @@ xvfb-run --auto-servernum --server-args="-screen 0 ${screen}x24" \
     sleep 3
     [ -n "$3" ] && xdotool key Return
     sleep 1
+    if [ -n "$4" ]; then
+      "$4" set "$3" recording-light=on >/dev/null 2>&1
+      sleep 1
+    fi
     import -window root "$2"
     kill "$program"
     wait "$program" 2>/dev/null || true
-  ' screenshot "$program" "$output" "$opens"
+  ' screenshot "$program" "$output" "$opens" "$([ "$look" = changed ] && echo "$config_tool")"
 
 echo "saved $output"

@@ -7,6 +7,7 @@
 #include "ConfigDocument.h"
 #include "FormLookup.h"
 #include "Globals.h"
+#include "Mnemonics.h"
 #include "MyAppDelegate.h"
 #include "NoticeBar.h"
 #include "SettingsForm.h"
@@ -62,6 +63,7 @@ void MyAppDelegate::showFileChange(FileChange change) {
     }
     notice_->addButton(QStringLiteral("Keep my settings"), QStringLiteral("keepSettingsButton"),
                        [] {});
+    assignMnemonics(window);
 }
 
 // Another camera's settings are never a side effect of Save: the user may
@@ -78,6 +80,7 @@ void MyAppDelegate::showOtherCamera() {
                        });
     notice_->addButton(QStringLiteral("Keep my settings"), QStringLiteral("keepSettingsButton"),
                        [] {});
+    assignMnemonics(window);
     showStatus(text);
 }
 

@@ -346,6 +346,37 @@ TEST_F(CameraTest, TheCardGoesAwayWhileLoadedAndComesBack) {
     EXPECT_EQ(saved.getCameraValue(kLens), 2);
 }
 
+// Camera 1's card taken out and camera 2's put in at the same folder, as
+// cards with one label are: the window says so and Save leaves camera 2's
+// file as it is.
+TEST_F(CameraTest, AnotherCameraAtTheSameFolderIsNotTheCardComingBack) {
+    const QString folder = card(QStringLiteral("one"));
+    const QString fileSystem = plugIn(QStringLiteral("KAVELO_CAM"), folder);
+    ASSERT_TRUE(showsRows({QStringLiteral("Camera KAVELO_CAM connected")}));
+    QTest::mouseClick(button("openCamera0"), Qt::LeftButton);
+    click(d().lensTypeOutlet, 2);
+    fake->pullOut(fileSystem);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return window->windowTitle().contains(QStringLiteral("(removed)")); }, 5000));
+
+    const QString path = folder + QStringLiteral("/CONFIG.TXT");
+    ConfigFile second;
+    second.firmware = "KAVELO FW v2.12";
+    writeWholeFile(path.toStdString(), configText(second));
+    const std::string theirs = contentsOf(path);
+    plugIn(QStringLiteral("KAVELO_CAM"), folder);
+    auto* bar = window->findChild<QWidget*>(QStringLiteral("noticeBar"));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return d().statusText().contains(QStringLiteral("another camera's file")); }, 5000))
+        << d().statusText().toStdString();
+    EXPECT_FALSE(bar->isHidden());
+    alerts.clear();
+    clickButton(window.get(), "saveConfigButtonOutlet");
+    EXPECT_EQ(messages(), std::vector<QString>{QStringLiteral(
+                              "Configuration file NOT saved! \nProblem during file writing!")});
+    EXPECT_EQ(contentsOf(path), theirs);
+}
+
 // A file opened at launch loads before the storage service has answered;
 // it is tied to its card when the card becomes known.
 TEST_F(CameraTest, AFileOpenedBeforeTheCardWasKnownIsTiedToIt) {

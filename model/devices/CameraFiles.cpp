@@ -55,6 +55,28 @@ std::vector<std::string> configFileNames(const std::string& folder) {
     return names;
 }
 
+} // namespace
+
+bool readCameraFileBytes(int fd, std::string& text) {
+    char buffer[kMaxFileSize + 1];
+    std::size_t got = 0;
+    while (got < sizeof buffer) {
+        const ssize_t n = read(fd, buffer + got, sizeof buffer - got);
+        if (n == 0)
+            break;
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        got += static_cast<std::size_t>(n);
+    }
+    text.assign(buffer, got);
+    return true;
+}
+
+namespace {
+
 // The whole text of a regular file of at most kMaxFileSize bytes; false for
 // anything else. Opened without blocking, so that a FIFO by that name does
 // not wait for a writer.
@@ -67,23 +89,8 @@ bool readSmallFile(const std::string& path, std::string& text, CameraFile& camer
     camera.device = status.st_dev;
     camera.inode = status.st_ino;
     // One byte more than allowed shows a file that grew since fstat.
-    char buffer[kMaxFileSize + 1];
-    std::size_t got = 0;
-    while (got < sizeof buffer) {
-        const ssize_t n = read(file.get(), buffer + got, sizeof buffer - got);
-        if (n == 0)
-            break;
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        got += static_cast<std::size_t>(n);
-    }
-    if (got > static_cast<std::size_t>(kMaxFileSize))
-        return false;
-    text.assign(buffer, got);
-    return true;
+    return readCameraFileBytes(file.get(), text) &&
+           text.size() <= static_cast<std::size_t>(kMaxFileSize);
 }
 
 bool readTable(const char* table, std::vector<MountedFileSystem>& fileSystems) {

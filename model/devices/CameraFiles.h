@@ -27,6 +27,11 @@ struct CameraFile {
 // keeps no file open.
 std::optional<CameraFile> cameraFileIn(const std::string& folder);
 
+// What is left to read of the open file `fd`, at most one byte more than a
+// camera's file may hold (so that a file too large shows); false on a read
+// error.
+bool readCameraFileBytes(int fd, std::string& text);
+
 // The identification of a configuration file's text, found as the reader
 // finds it, into `camera` (its path untouched); false when either identifier
 // is missing.

@@ -44,24 +44,6 @@ std::string uuidOfDevice(dev_t device) {
     return {};
 }
 
-bool readAll(int fd, std::string& text) {
-    char buffer[kMaxFileSize + 1];
-    std::size_t got = 0;
-    while (got < sizeof buffer) {
-        const ssize_t n = read(fd, buffer + got, sizeof buffer - got);
-        if (n == 0)
-            break;
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        got += static_cast<std::size_t>(n);
-    }
-    text.assign(buffer, got);
-    return true;
-}
-
 } // namespace
 
 FileSnapshot snapshotOf(const std::string& path) {
@@ -75,7 +57,8 @@ FileSnapshot snapshotOf(const std::string& path) {
         return snapshot;
     }
     std::string text;
-    if (fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode) || !readAll(file.get(), text)) {
+    if (fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode) ||
+        !readCameraFileBytes(file.get(), text)) {
         snapshot.error = errno != 0 ? errno : EINVAL;
         snapshot.state = FileSnapshot::State::unreadable;
         return snapshot;

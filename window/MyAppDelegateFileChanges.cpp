@@ -168,6 +168,9 @@ void MyAppDelegate::saveConfigFile(QObject*) {
     case ConfigDocument::Save::busy:
         showStatus(busyStatus(path));
         break;
+    case ConfigDocument::Save::notAnswering:
+        showStatus(notAnsweringStatus(path));
+        break;
     default:
         showStatus(notSavedStatus(path, mCF.lastWriteError()));
         break;

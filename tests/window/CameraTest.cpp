@@ -9,6 +9,7 @@
 #include "Globals.h"
 #include "OpenPanel.h"
 #include "SmallFileSystem.h"
+#include "StatusMessages.h"
 #include "TestBus.h"
 #include "TestFiles.h"
 
@@ -554,6 +555,49 @@ TEST_F(FileWorkflowTest, ACardThatDoesNotAnswerNeverFreezesTheWindow) {
     // (2 s) or for ever; the 100 ms the window aims at is what it takes on a
     // quiet machine (about 30 ms), but a machine busy with other tests may
     // delay a timer that long by itself.
+    EXPECT_LT(longest, 500) << "the window did not answer for " << longest << " ms";
+}
+
+// The card stops answering while its file is open: Save and Load give up
+// after their time limit, say why, lose nothing, and the window keeps
+// drawing and running its timers all the while.
+TEST_F(FileWorkflowTest, ACardThatStopsAnsweringIsGivenUpOnBySaveAndLoad) {
+    const std::string where = pathIn(QStringLiteral("stalling-card")).toStdString();
+    ASSERT_EQ(mkdir(where.c_str(), 0755), 0);
+    ExfatCard card(pathIn(QStringLiteral("card.img")).toStdString(), where,
+                   configText(ConfigFile{{{kLens, 0}}}));
+    if (!card.ready())
+        GTEST_SKIP() << card.reason();
+    const QString path = QString::fromStdString(where + "/CONFIG.TXT");
+    d().readConfigFile(path);
+    ASSERT_EQ(d().document()->path(), path);
+    click(d().lensTypeOutlet, 2);
+    card.stopAnswering();
+
+    QElapsedTimer clock;
+    qint64 last = 0;
+    qint64 longest = 0;
+    QTimer ticks;
+    QObject::connect(&ticks, &QTimer::timeout, [&] {
+        longest = std::max(longest, clock.elapsed() - last);
+        last = clock.elapsed();
+    });
+    clock.start();
+    ticks.start(5);
+    alerts.clear();
+    clickButton(window.get(), "saveConfigButtonOutlet");
+    EXPECT_LT(clock.elapsed(), 12000);
+    EXPECT_EQ(messages(), std::vector<QString>{QStringLiteral(
+                              "Configuration file NOT saved! \nProblem during file writing!")});
+    EXPECT_EQ(d().statusText(), notAnsweringStatus(path));
+    EXPECT_TRUE(window->isWindowModified());
+    EXPECT_EQ(mCF.getCameraValue(kLens), 2);
+
+    d().readConfigFile(path); // the question about the changes answers Discard
+    EXPECT_TRUE(d().statusText().contains(QStringLiteral("the card is not answering")))
+        << d().statusText().toStdString();
+    EXPECT_EQ(mCF.getCameraValue(kLens), 2); // a refused load changes nothing
+    ticks.stop();
     EXPECT_LT(longest, 500) << "the window did not answer for " << longest << " ms";
 }
 

@@ -1,7 +1,9 @@
 #include "BackgroundTask.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QMetaObject>
+#include <QTimer>
 
 #include <mutex>
 
@@ -40,4 +42,24 @@ void background::handBack(std::function<void()> deliver) {
     const std::lock_guard<std::mutex> hold(gate().mutex);
     if (gate().open != nullptr)
         QMetaObject::invokeMethod(gate().open, std::move(deliver), Qt::QueuedConnection);
+}
+
+void background::waitWithoutInput(const std::function<bool()>& done,
+                                  std::chrono::milliseconds limit) {
+    if (done())
+        return;
+    // Most steps end within a few milliseconds: a short poll costs nothing
+    // and needs no message from the worker.
+    QEventLoop loop;
+    QTimer poll;
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (done())
+            loop.quit();
+    });
+    QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
+    poll.start(2);
+    deadline.start(limit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
 }

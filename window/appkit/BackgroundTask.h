@@ -7,7 +7,12 @@
 #include <QObject>
 #include <QPointer>
 
+#include <chrono>
+#include <condition_variable>
 #include <functional>
+#include <memory>
+#include <mutex>
+#include <optional>
 #include <thread>
 
 namespace background {
@@ -16,6 +21,9 @@ void prepare();
 // Runs `deliver` on the application's thread, unless the application is
 // ending or gone.
 void handBack(std::function<void()> deliver);
+// Runs the application's events, but no input of the user's, until `done`
+// answers true or `limit` has passed.
+void waitWithoutInput(const std::function<bool()>& done, std::chrono::milliseconds limit);
 } // namespace background
 
 template <typename Result>
@@ -29,4 +37,30 @@ void runBeside(QObject* receiver, std::function<Result()> work, std::function<vo
                 done(result);
         });
     }).detach();
+}
+
+// For a step the user waits for (a load, a save): runs `work` beside the
+// window and waits at most `limit` for it, the window drawing and its timers
+// running meanwhile but taking no input. Nothing when the limit passed (a
+// card that does not answer); `work` then goes on alone, so it must touch
+// nothing but its own copies.
+template <typename Result>
+std::optional<Result> waitBeside(std::function<Result()> work, std::chrono::milliseconds limit) {
+    struct Shared {
+        std::mutex mutex;
+        std::optional<Result> result;
+    };
+    auto shared = std::make_shared<Shared>();
+    std::thread([shared, work = std::move(work)] {
+        Result result = work();
+        const std::lock_guard<std::mutex> hold(shared->mutex);
+        shared->result = std::move(result);
+    }).detach();
+    const auto finished = [&] {
+        const std::lock_guard<std::mutex> hold(shared->mutex);
+        return shared->result.has_value();
+    };
+    background::waitWithoutInput(finished, limit);
+    const std::lock_guard<std::mutex> hold(shared->mutex);
+    return shared->result;
 }

@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -49,61 +50,128 @@ void ConfigDocument::mirrorPath() {
     storeConfigFileName(path_.toUtf8());
 }
 
+namespace {
+
+// A card may stop answering in the middle of a load or a save: the window
+// waits this long, then gives up on it.
+constexpr std::chrono::milliseconds kCardWaitLimit{8000};
+
+struct ReadOutcome {
+    bool loaded = false;
+    KaveloConfigParser parser;
+    FileSnapshot snapshot;
+    std::string finding;
+};
+
+// Beside the window, on a copy of the settings, under kavelo-config's lock,
+// so that what is read is what the snapshot describes.
+ReadOutcome readBeside(KaveloConfigParser parser, const std::string& file) {
+    const FileLock lock(file, kLockLimit);
+    ReadOutcome outcome;
+    outcome.loaded = parser.readConfigFile(file.c_str());
+    if (outcome.loaded)
+        outcome.snapshot = snapshotOf(file);
+    else
+        outcome.finding = load_messages::unreadableReason(file.c_str());
+    outcome.parser = parser;
+    return outcome;
+}
+
+struct WriteOutcome {
+    ConfigDocument::Save::Result result = ConfigDocument::Save::failed;
+    FileSnapshot found;
+    FileSnapshot written;
+    KaveloConfigParser parser; // with the record of its write
+};
+
+// Beside the window, on a copy of the settings: the check under the lock,
+// then the write.
+WriteOutcome writeBeside(KaveloConfigParser parser, const std::string& file, FileSnapshot held,
+                         std::optional<FileSnapshot> accepted, bool inPlace) {
+    using Save = ConfigDocument::Save;
+    WriteOutcome outcome;
+    const FileLock lock(file, kLockLimit);
+    if (lock.heldByAnother()) {
+        outcome.result = Save::busy;
+        return outcome;
+    }
+    outcome.found = snapshotOf(file);
+    switch (changeBetween(held, outcome.found)) {
+    case FileChange::unchanged:
+        break;
+    case FileChange::otherCamera:
+        outcome.result = Save::otherCamera;
+        return outcome;
+    case FileChange::changed:
+    case FileChange::deleted:
+        if (!accepted || changeBetween(*accepted, outcome.found) != FileChange::unchanged) {
+            outcome.result =
+                outcome.found.state == FileSnapshot::State::missing ? Save::deleted : Save::changed;
+            return outcome;
+        }
+        break;
+    }
+    const bool written = inPlace ? parser.writeConfigFileInPlace(file.c_str())
+                                 : parser.writeConfigFile(file.c_str());
+    outcome.parser = parser;
+    if (!written)
+        return outcome;
+    outcome.result = Save::saved;
+    // What was written, not what is read back: another program may have
+    // changed the file in the moment since the lock went with the old file.
+    outcome.written = snapshotHolding(snapshotOf(file), parser.lastWrittenText());
+    return outcome;
+}
+
+} // namespace
+
 ConfigDocument::Load ConfigDocument::load(const QString& path) {
-    // A refused read changes no setting and no camera time, only the
-    // identification; this copy puts back exactly what the last good load left.
-    const KaveloConfigParser beforeRead = config_;
     storeConfigFileName(path.toUtf8());
-    // Under kavelo-config's lock, so that what is read is what the snapshot
-    // describes.
-    const FileLock lock(configFileName, kLockLimit);
-    if (config_.readConfigFile(configFileName)) {
+    const std::optional<ReadOutcome> read = waitBeside<ReadOutcome>(
+        [parser = config_, file = std::string(configFileName)] { return readBeside(parser, file); },
+        kCardWaitLimit);
+    if (read && read->loaded) {
+        config_ = read->parser;
         path_ = path;
         saved_ = config_.settings();
-        hold(snapshotOf(configFileName));
+        hold(read->snapshot);
         watch();
         // A new file starts a new history.
         history_->clear();
         emit titleChanged();
         return {true, config_.getFirmwareNumber(), config_.getRevisionNumber(), saved_, {}};
     }
-    // Save goes on writing the last file that loaded, with its own
-    // identification, rather than the settings of one file into another.
-    Load refused{false, config_.getFirmwareNumber(), config_.getRevisionNumber(),
-                 config_.settings(), load_messages::unreadableReason(configFileName)};
-    if (refused.finding.empty() && config_.getFirmwareString()[0] == '\0')
-        refused.finding = "no camera identifiers, so no camera's configuration file";
-    config_ = beforeRead;
+    // A refused read changes no setting and no camera time: the document
+    // keeps what the last good load left, and Save goes on writing that file.
     mirrorPath();
-    return refused;
+    if (!read)
+        return {false, config_.getFirmwareNumber(), config_.getRevisionNumber(), config_.settings(),
+                "the card is not answering"};
+    const KaveloConfigParser& refused = read->parser;
+    Load outcome{false, refused.getFirmwareNumber(), refused.getRevisionNumber(),
+                 refused.settings(), read->finding};
+    if (outcome.finding.empty() && refused.getFirmwareString()[0] == '\0')
+        outcome.finding = "no camera identifiers, so no camera's configuration file";
+    return outcome;
 }
 
 ConfigDocument::Save ConfigDocument::save(const FileSnapshot* accepted, bool inPlace) {
-    const std::string file = configFileName;
-    const FileLock lock(file, kLockLimit);
-    if (lock.heldByAnother())
-        return {Save::busy, found_};
-    found_ = snapshotOf(file);
-    switch (changeBetween(held_, found_)) {
-    case FileChange::unchanged:
-        break;
-    case FileChange::otherCamera:
-        return {Save::otherCamera, found_};
-    case FileChange::changed:
-    case FileChange::deleted:
-        if (accepted == nullptr || changeBetween(*accepted, found_) != FileChange::unchanged)
-            return {found_.state == FileSnapshot::State::missing ? Save::deleted : Save::changed,
-                    found_};
-        break;
-    }
-    const bool written = inPlace ? config_.writeConfigFileInPlace(configFileName)
-                                 : config_.writeConfigFile(configFileName);
-    if (!written)
-        return {Save::failed, found_};
+    const std::optional<FileSnapshot> agreed =
+        accepted != nullptr ? std::optional<FileSnapshot>(*accepted) : std::nullopt;
+    const std::optional<WriteOutcome> write = waitBeside<WriteOutcome>(
+        [parser = config_, file = std::string(configFileName), held = held_, agreed, inPlace] {
+            return writeBeside(parser, file, held, agreed, inPlace);
+        },
+        kCardWaitLimit);
+    if (!write)
+        return {Save::notAnswering, found_};
+    found_ = write->found;
+    if (write->result == Save::saved || write->result == Save::failed)
+        config_ = write->parser; // the same settings, with the record of the write
+    if (write->result != Save::saved)
+        return {write->result, found_};
     saved_ = config_.settings();
-    // What was written, not what is read back: another program may have
-    // changed the file in the moment since the lock went with the old file.
-    hold(snapshotHolding(snapshotOf(file), config_.lastWrittenText()));
+    hold(write->written);
     watch();
     emit titleChanged();
     return {Save::saved, found_};

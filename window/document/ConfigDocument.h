@@ -56,11 +56,12 @@ class ConfigDocument : public QObject {
     struct Save {
         enum Result {
             saved,
-            failed,      // config().lastWriteError() says why; the file is as it was
-            busy,        // another program held the file's lock throughout
-            changed,     // another program wrote it since: ask before replacing it
-            deleted,     // it is gone: ask before making it again
-            otherCamera, // another camera's file is there: never written
+            failed,       // config().lastWriteError() says why; the file is as it was
+            busy,         // another program held the file's lock throughout
+            changed,      // another program wrote it since: ask before replacing it
+            deleted,      // it is gone: ask before making it again
+            otherCamera,  // another camera's file is there: never written
+            notAnswering, // the card did not answer in time; what it holds is unknown
         } result;
         FileSnapshot found; // the file at the path as the check saw it
     };

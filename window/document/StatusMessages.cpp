@@ -108,6 +108,12 @@ QString busyStatus(const QString& path) {
         .arg(shown(path));
 }
 
+QString notAnsweringStatus(const QString& path) {
+    return QStringLiteral("Not saved: the card holding %1 is not answering; what it holds now is "
+                          "unknown. Take it out and put it in again, then Save")
+        .arg(shown(path));
+}
+
 QString otherCameraStatus(const QString& path, const QString& firmware) {
     return QStringLiteral("Not saved: %1 is now another camera's file (%2); these settings stay "
                           "in the window")

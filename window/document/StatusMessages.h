@@ -27,6 +27,8 @@ QString loadRuleChanges(const SettingValues& read, const SettingValues& shown);
 
 // A file that another program holds locked for longer than a save waits.
 QString busyStatus(const QString& path);
+// A card that did not answer a save in time.
+QString notAnsweringStatus(const QString& path);
 // Another camera's file is where the document's file was: Save does not write
 // it. `firmware` is what that file names.
 QString otherCameraStatus(const QString& path, const QString& firmware);

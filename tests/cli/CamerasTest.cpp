@@ -76,7 +76,8 @@ TEST_F(CamerasOnAMemoryCard, AppearsAndGoes) {
     writeWholeFile(mountPoint + "/CONFIG.TXT", configText());
     RunResult text = runProgram({"cameras"});
     EXPECT_EQ(text.status, 0) << text.err;
-    EXPECT_EQ(text.err, "");
+    // (A test beside this one may have a card that does not answer.)
+    EXPECT_EQ(text.err.find(mountPoint), std::string::npos) << text.err;
     EXPECT_EQ(lineOf(text.out, mountPoint),
               mountPoint + "\t" + mountPoint +
                   "/CONFIG.TXT\tKAVELO_FW v2.20\t220\tHW v003\t3\tsupported");

@@ -8,23 +8,10 @@
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QSocketNotifier>
-#include <QStorageInfo>
 #include <QTimer>
 
 #include <fcntl.h>
 #include <unistd.h>
-
-namespace {
-
-// Its label where it has one, else the name of the folder it is mounted on.
-QString nameOf(const QStorageInfo& volume) {
-    const QString label = volume.displayName();
-    if (label.isEmpty() || label == volume.rootPath())
-        return QFileInfo(volume.rootPath()).fileName();
-    return label;
-}
-
-} // namespace
 
 MountTableMonitor::MountTableMonitor(QObject* parent) : CameraMonitor(parent) {
     // The kernel marks the table as changed with an exceptional condition,
@@ -63,9 +50,11 @@ MountTableMonitor::~MountTableMonitor() {
         ::close(mountTable_);
 }
 
-// The cameras found now, each card asked for its label. Beside the window: a
-// card that does not answer holds this search for a limited time, and holds
-// nothing of the window.
+// The cameras found now, each named after the folder it is mounted on (where
+// desktops mount a card under its label). Beside the window: a card that does
+// not answer holds this search for a limited time, and holds nothing of the
+// window. (Its label is not asked for: a card that stops answering right
+// after its look would hold the search for good.)
 MountTableMonitor::Search MountTableMonitor::search() {
     Search result;
     const CameraSearch search = findMountedCameras();
@@ -74,7 +63,7 @@ MountTableMonitor::Search MountTableMonitor::search() {
         if (mountPoint == QDir::rootPath())
             continue;
         Card card;
-        card.name = nameOf(QStorageInfo(mountPoint));
+        card.name = QFileInfo(mountPoint).fileName();
         card.mountPoint = mountPoint;
         card.configPath = QString::fromStdString(camera.file.path);
         card.supported = camera.file.supported;

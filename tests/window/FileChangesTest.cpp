@@ -215,6 +215,9 @@ TEST_F(FileChangesTest, TheWindowAndTheCommandLineTogetherLoseNoUpdate) {
     }
     stop = true;
     commandLine.join();
+    RecordProperty("window_saves", saves);
+    RecordProperty("command_line_writes", written.load() - 100);
+    RecordProperty("lost_updates", lost);
     EXPECT_EQ(lost, 0) << saves << " saves";
     EXPECT_EQ(valueInFile(path, kCustom1Red), written.load());
 }

@@ -54,6 +54,13 @@ class MyAppDelegate : public QObject {
     // answers; true when they may go.
     bool mayLoseChanges();
     void saveConfigFile(QObject* sender);
+    // File > Save a Copy…: the settings, with this camera's identifier texts,
+    // into a file the user names (a preset kept on the computer); the open
+    // file stays the document's, modified as it was.
+    void saveCopy();
+    // File > Revert: the file as the card holds it now, after a question when
+    // the settings differ from it.
+    void revertFile();
 
     // Control actions: each reads its sender, stores the setting and asks for
     // the refresh that the change needs.

@@ -48,6 +48,7 @@ struct CommandKeys {
 const CommandKeys kCommandKeys[] = {
     {"actionOpen", QKeySequence::Open},
     {"actionSave", QKeySequence::Save},
+    {"actionSaveCopy", QKeySequence::SaveAs},
     {"actionQuit", QKeySequence::Quit},
 };
 
@@ -71,6 +72,10 @@ void MyAppDelegate::connectFileCommands() {
     saveConfigButtonOutlet->setAction([this] { saveConfigFile(saveConfigButtonOutlet); });
     saveAction_ = findInWindow<QAction>(window, "actionSave");
     connect(saveAction_, &QAction::triggered, this, [this] { saveConfigFile(saveAction_); });
+    connect(findInWindow<QAction>(window, "actionSaveCopy"), &QAction::triggered, this,
+            [this] { saveCopy(); });
+    connect(findInWindow<QAction>(window, "actionRevert"), &QAction::triggered, this,
+            [this] { revertFile(); });
 
     for (const CommandKeys& row : kCommandKeys) {
         QAction* action = findInWindow<QAction>(window, row.action);
@@ -133,6 +138,8 @@ void MyAppDelegate::enableSaving() {
     setDefaultsButtonOutlet->setEnabled(true);
     if (saveAction_)
         saveAction_->setEnabled(true);
+    for (const char* name : {"actionSaveCopy", "actionRevert"})
+        findInWindow<QAction>(window, name)->setEnabled(true);
 }
 
 bool MyAppDelegate::mayLoseChanges() {

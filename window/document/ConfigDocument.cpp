@@ -14,6 +14,7 @@
 #include <QUndoStack>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <optional>
 
@@ -175,6 +176,15 @@ ConfigDocument::Save ConfigDocument::save(const FileSnapshot* accepted, bool inP
     watch();
     emit titleChanged();
     return {Save::saved, found_};
+}
+
+int ConfigDocument::saveCopy(const QString& path) {
+    const std::optional<int> error = waitBeside<int>(
+        [parser = config_, file = std::string(path.toUtf8().constData())] {
+            return parser.writeConfigFile(file.c_str()) ? 0 : parser.lastWriteError();
+        },
+        kCardWaitLimit);
+    return error.value_or(ETIMEDOUT);
 }
 
 void ConfigDocument::hold(const FileSnapshot& snapshot) {

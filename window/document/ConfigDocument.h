@@ -70,6 +70,11 @@ class ConfigDocument : public QObject {
     // the file without the safety copy, for a card too full for one.
     Save save(const FileSnapshot* accepted = nullptr, bool inPlace = false);
 
+    // Writes the settings, with this document's identifier texts, to another
+    // file; the document's own file and state stay as they are. 0 or the
+    // system's reason (an errno value) of the failure.
+    int saveCopy(const QString& path);
+
     // The file at the path as the last look found it, by save() or by the
     // watch that follows the file while it is open.
     const FileSnapshot& found() const { return found_; }

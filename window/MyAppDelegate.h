@@ -61,6 +61,10 @@ class MyAppDelegate : public QObject {
     // File > Revert: the file as the card holds it now, after a question when
     // the settings differ from it.
     void revertFile();
+    // File > Apply Settings From…: another camera file's settings taken into
+    // the document as one undoable change, keeping this camera's identifier
+    // texts (and so the rules of its firmware when it is saved).
+    void applySettingsFrom();
 
     // Control actions: each reads its sender, stores the setting and asks for
     // the refresh that the change needs.

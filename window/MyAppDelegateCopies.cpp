@@ -1,9 +1,12 @@
-// The file beside the document: a copy of the settings kept on the computer
-// (which is what a preset is: a camera file the user keeps), and going back to
-// the file as the card holds it.
+// Files beside the document: a copy of the settings kept on the computer
+// (which is what a preset is: a camera file the user keeps), the settings of
+// another such file taken in, and going back to the file as the card holds it.
 #include "Alerts.h"
 #include "ConfigDocument.h"
+#include "Globals.h"
+#include "LoadMessages.h"
 #include "MyAppDelegate.h"
+#include "OpenPanel.h"
 #include "SavePanel.h"
 #include "SettingsForm.h"
 #include "StatusMessages.h"
@@ -41,4 +44,41 @@ void MyAppDelegate::revertFile() {
                      {{QMessageBox::Discard, QStringLiteral("Revert")}}}) != QMessageBox::Discard)
         return;
     loadFile(document_->path());
+}
+
+void MyAppDelegate::applySettingsFrom() {
+    if (!document_->hasFile())
+        return;
+    form_->commitPendingEdits();
+    const std::optional<QString> chosen = runOpenPanel(window);
+    if (!chosen)
+        return;
+    const ConfigDocument::Other other = document_->readOther(*chosen);
+    if (!other.read) {
+        // Refused as a load refuses it, and nothing changes.
+        const std::string message = load_messages::failureMessage(other.parser.getRevisionNumber(),
+                                                                  other.parser.getFirmwareNumber());
+        showStatus(refusedStatus(
+            *chosen, QString::fromStdString(other.finding.empty() ? message : other.finding),
+            document_->path()));
+        showAlert(QString::fromStdString(message));
+        return;
+    }
+    const SettingValues before = mCF.settings();
+    // The camera's clock choice is this camera's, as kavelo-config copy keeps it.
+    for (int i = 0; i < kSettingCount; ++i) {
+        if (i != kDateTime)
+            mCF.setCameraValue(i, other.parser.getCameraValue(i));
+    }
+    // The refresh applies the rules a load's refresh applies (loop recording
+    // lowers a long clip), inside the same undo step.
+    updateAllControls();
+    int changed = 0;
+    for (int i = 0; i < kSettingCount; ++i)
+        changed += before[static_cast<std::size_t>(i)] != mCF.getCameraValue(i) ? 1 : 0;
+    document_->recordChange(QStringLiteral("Apply Settings From"), before);
+    showStatus(QStringLiteral("Took the settings of %1: %2 changed")
+                   .arg(QDir::toNativeSeparators(*chosen),
+                        changed == 1 ? QStringLiteral("1 setting")
+                                     : QStringLiteral("%1 settings").arg(changed)));
 }

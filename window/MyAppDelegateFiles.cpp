@@ -76,6 +76,8 @@ void MyAppDelegate::connectFileCommands() {
             [this] { saveCopy(); });
     connect(findInWindow<QAction>(window, "actionRevert"), &QAction::triggered, this,
             [this] { revertFile(); });
+    connect(findInWindow<QAction>(window, "actionApplyFrom"), &QAction::triggered, this,
+            [this] { applySettingsFrom(); });
 
     for (const CommandKeys& row : kCommandKeys) {
         QAction* action = findInWindow<QAction>(window, row.action);
@@ -138,7 +140,7 @@ void MyAppDelegate::enableSaving() {
     setDefaultsButtonOutlet->setEnabled(true);
     if (saveAction_)
         saveAction_->setEnabled(true);
-    for (const char* name : {"actionSaveCopy", "actionRevert"})
+    for (const char* name : {"actionSaveCopy", "actionApplyFrom", "actionRevert"})
         findInWindow<QAction>(window, name)->setEnabled(true);
 }
 

@@ -4,6 +4,7 @@
 #include "CliHarness.h"
 #include "FileWorkflowFixture.h"
 #include "KaveloConfigParser.h"
+#include "OpenPanel.h"
 #include "SavePanel.h"
 
 #include <QAction>
@@ -73,6 +74,46 @@ TEST_F(CopiesTest, RevertAsksBeforeEditsGoAndShowsTheFileAsItIsNow) {
     action("actionRevert")->trigger();
     EXPECT_TRUE(questions.empty());
     EXPECT_EQ(mCF.getCameraValue(kLens), 1);
+}
+
+// Another camera's settings come in as one undo step; this camera's
+// identifier texts stay, and so does its clock choice. A refused file changes
+// nothing.
+TEST_F(CopiesTest, ApplySettingsFromTakesTheSettingsAsOneStep) {
+    const QString path = write(QStringLiteral("CONFIG.TXT"),
+                               ConfigFile{{{kLens, 0}, {kRecordingLight, 1}, {kDateTime, 1}}});
+    d().readConfigFile(path);
+    ConfigFile helmet{{{kLens, 2}, {kRecordingLight, 0}, {kDateTime, 0}}};
+    helmet.firmware = "KAVELO FW v2.12";
+    const QString preset = write(QStringLiteral("HELMET.TXT"), helmet);
+    {
+        ScopedOpenPanelAnswerer user([&](const OpenPanelRequest&) { return preset; });
+        action("actionApplyFrom")->trigger();
+    }
+    EXPECT_EQ(mCF.getCameraValue(kLens), 2);
+    EXPECT_EQ(mCF.getCameraValue(kRecordingLight), 0);
+    EXPECT_EQ(mCF.getCameraValue(kDateTime), 1);
+    EXPECT_EQ(std::string(mCF.getFirmwareString()), "KAVELO FW v2.20");
+    EXPECT_EQ(d().statusText(), QStringLiteral("Took the settings of ") + preset +
+                                    QStringLiteral(": 2 settings changed"));
+    EXPECT_TRUE(d().document()->isModified());
+    EXPECT_EQ(d().document()->path(), path);
+    d().history()->undo();
+    EXPECT_EQ(mCF.getCameraValue(kLens), 0);
+    EXPECT_EQ(mCF.getCameraValue(kRecordingLight), 1);
+    EXPECT_FALSE(d().document()->isModified());
+
+    const QString list = write(QStringLiteral("LIST.TXT"), std::string("eggs\nmilk\n"));
+    {
+        ScopedOpenPanelAnswerer user([&](const OpenPanelRequest&) { return list; });
+        alerts.clear();
+        action("actionApplyFrom")->trigger();
+    }
+    EXPECT_EQ(alerts.size(), 1u);
+    EXPECT_TRUE(d().statusText().contains(QStringLiteral("no camera identifiers")))
+        << d().statusText().toStdString();
+    EXPECT_EQ(mCF.getCameraValue(kLens), 0);
+    EXPECT_FALSE(d().history()->canUndo());
 }
 
 } // namespace

@@ -178,6 +178,20 @@ ConfigDocument::Save ConfigDocument::save(const FileSnapshot* accepted, bool inP
     return {Save::saved, found_};
 }
 
+ConfigDocument::Other ConfigDocument::readOther(const QString& path) const {
+    const std::optional<ReadOutcome> read = waitBeside<ReadOutcome>(
+        [parser = config_, file = std::string(path.toUtf8().constData())] {
+            return readBeside(parser, file);
+        },
+        kCardWaitLimit);
+    if (!read)
+        return {false, config_, "the card is not answering"};
+    Other other{read->loaded, read->parser, read->finding};
+    if (!other.read && other.finding.empty() && other.parser.getFirmwareString()[0] == '\0')
+        other.finding = "no camera identifiers, so no camera's configuration file";
+    return other;
+}
+
 int ConfigDocument::saveCopy(const QString& path) {
     const std::optional<int> error = waitBeside<int>(
         [parser = config_, file = std::string(path.toUtf8().constData())] {

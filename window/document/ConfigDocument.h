@@ -70,6 +70,16 @@ class ConfigDocument : public QObject {
     // the file without the safety copy, for a card too full for one.
     Save save(const FileSnapshot* accepted = nullptr, bool inPlace = false);
 
+    // Another camera file read beside the window over a copy of this
+    // document's settings, so that a setting it lacks keeps this one's value;
+    // nothing of the document changes. `finding` says what a refused file is.
+    struct Other {
+        bool read;
+        KaveloConfigParser parser;
+        std::string finding;
+    };
+    Other readOther(const QString& path) const;
+
     // Writes the settings, with this document's identifier texts, to another
     // file; the document's own file and state stay as they are. 0 or the
     // system's reason (an errno value) of the failure.

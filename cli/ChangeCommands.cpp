@@ -1,4 +1,5 @@
 // set, sync-clock and copy: the commands that save a file.
+#include "CameraFiles.h"
 #include "CommandLine.h"
 #include "Commands.h"
 #include "ConfigFile.h"
@@ -8,7 +9,9 @@
 #include "KaveloConfigParser.h"
 #include "SettingChanges.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <sys/stat.h>
 
 void printNotes(const std::vector<std::string>& notes) {
     for (const std::string& note : notes)
@@ -58,12 +61,22 @@ int runSyncClock(const CommandLine& line) {
     return kExitSuccess;
 }
 
-int runCopy(const CommandLine& line) {
-    const std::string& sourcePath = line.operands[0];
-    const std::string& targetPath = line.operands[1];
-    const FileLock lock(targetPath); // from the read to the save
+namespace {
+
+// What became of one target of a copy.
+struct CopyResult {
+    ExitCode code = kExitSuccess;
+    std::string line; // "saved and checked", "not saved: ...", "would change ..."
+};
+
+// Gives `targetPath` the settings of `sourcePath`, or lists what that would
+// change; the target's lock is held from its read to its save.
+CopyResult copyInto(const std::string& sourcePath, const std::string& targetPath,
+                    const CommandLine& line, std::vector<std::string>& notes) {
+    const FileLock lock(targetPath);
     KaveloConfigParser target;
     load(targetPath, target);
+    const KaveloConfigParser before = target;
     // Read over a copy of the target, so that a setting the source file lacks
     // keeps the target's value rather than a default.
     KaveloConfigParser source = target;
@@ -74,9 +87,79 @@ int runCopy(const CommandLine& line) {
     }
     // The window lowers a clip length too long for loop recording when it
     // loads the source; the copy does the same.
-    std::vector<std::string> notes;
     applyRefreshRules(target, notes);
+    if (line.dryRun) {
+        std::string changes;
+        int count = 0;
+        for (int i = 0; i < kSettingCount; ++i) {
+            if (before.getCameraValue(i) == target.getCameraValue(i))
+                continue;
+            ++count;
+            changes += "\n  " + settingName(i) + ": " + std::to_string(before.getCameraValue(i)) +
+                       " -> " + std::to_string(target.getCameraValue(i));
+        }
+        return {kExitSuccess, "would change " + std::to_string(count) +
+                                  (count == 1 ? " setting" : " settings") + changes};
+    }
     save(targetPath, target, {line.keepClock, line.inPlace}, notes);
-    printNotes(notes);
-    return kExitSuccess;
+    // What the card holds now is what was meant: read back and compared.
+    KaveloConfigParser check;
+    if (!check.readConfigFile(targetPath.c_str()) || check.settings() != target.settings())
+        return {kExitNotSaved, "not checked: the file read back holds other settings"};
+    return {kExitSuccess, "saved and checked"};
+}
+
+// The targets: those named, then with --all-cameras every connected
+// camera's file that is not the source's.
+std::vector<std::string> copyTargets(const CommandLine& line) {
+    std::vector<std::string> targets(line.operands.begin() + 1, line.operands.end());
+    if (!line.allCameras)
+        return targets;
+    struct stat source;
+    const bool sourceKnown = stat(line.operands[0].c_str(), &source) == 0;
+    for (const MountedCamera& camera : findMountedCameras().cameras) {
+        if (sourceKnown && camera.file.device == source.st_dev &&
+            camera.file.inode == source.st_ino)
+            continue;
+        targets.push_back(camera.file.path);
+    }
+    return targets;
+}
+
+} // namespace
+
+int runCopy(const CommandLine& line) {
+    const std::string& sourcePath = line.operands[0];
+    const std::vector<std::string> targets = copyTargets(line);
+    if (targets.empty())
+        throw CommandFailure(kExitNoCamera, "no connected camera to copy to besides " + sourcePath);
+    // One target named alone keeps the single copy's way: a failure ends the
+    // command with its message, and success prints nothing.
+    if (targets.size() == 1 && !line.allCameras && !line.dryRun) {
+        std::vector<std::string> notes;
+        copyInto(sourcePath, targets.front(), line, notes);
+        printNotes(notes);
+        return kExitSuccess;
+    }
+    ExitCode worst = kExitSuccess;
+    for (const std::string& target : targets) {
+        std::vector<std::string> notes;
+        CopyResult result;
+        try {
+            result = copyInto(sourcePath, target, line, notes);
+        } catch (const CommandFailure& failure) {
+            // The message on one line, without the path it starts with.
+            std::string message = failure.what();
+            if (message.compare(0, target.size() + 2, target + ": ") == 0)
+                message.erase(0, target.size() + 2);
+            std::replace(message.begin(), message.end(), '\n', ' ');
+            result = {failure.exitCode,
+                      (failure.exitCode == kExitNotSaved ? "not saved: " : "refused: ") + message};
+        }
+        std::printf("%s: %s\n", target.c_str(), result.line.c_str());
+        std::fflush(stdout);
+        printNotes(notes);
+        worst = std::max(worst, result.code);
+    }
+    return worst;
 }

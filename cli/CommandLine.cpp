@@ -60,9 +60,12 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     line.raw = (given & kRaw) != 0;
     line.keepClock = (given & kKeepClock) != 0;
     line.inPlace = (given & kInPlace) != 0;
+    line.dryRun = (given & kDryRun) != 0;
+    line.allCameras = (given & kAllCameras) != 0;
 
     const std::size_t count = line.operands.size();
-    const std::size_t least = command->operands.size();
+    // The connected cameras stand in for the last operand.
+    const std::size_t least = command->operands.size() - (line.allCameras ? 1 : 0);
     if (count < least || (count > least && !command->lastRepeats))
         usageError("usage: kavelo-config " + usageOf(*command));
     return line;

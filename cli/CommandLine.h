@@ -13,6 +13,8 @@ struct CommandLine {
     bool raw = false;
     bool keepClock = false;
     bool inPlace = false;
+    bool dryRun = false;
+    bool allCameras = false;
 };
 
 // Options may stand anywhere after the command; "--" ends them. Throws a

@@ -33,11 +33,13 @@ const std::vector<Command>& commands() {
         {"copy",
          runCopy,
          {{"SRC", Operand::File}, {"DST", Operand::File}},
-         false,
-         kKeepClock | kInPlace,
-         "give the file DST the settings of the file SRC,\n"
-         "keeping DST's firmware and revision (settings SRC\n"
-         "lacks keep DST's values)"},
+         true,
+         kKeepClock | kInPlace | kDryRun | kAllCameras,
+         "give each file DST (or, with --all-cameras, every\n"
+         "connected camera's but SRC) the settings of the file\n"
+         "SRC, keeping each DST's firmware and revision\n"
+         "(settings SRC lacks keep DST's values); each saved\n"
+         "file is read back and compared"},
         {"check",
          runCheck,
          {{"FILE", Operand::File}},
@@ -61,7 +63,8 @@ const std::vector<Command>& commands() {
 
 const std::vector<OptionName>& commandOptions() {
     static const std::vector<OptionName> all = {
-        {"--json", kJson}, {"--raw", kRaw}, {"--keep-clock", kKeepClock}, {"--in-place", kInPlace}};
+        {"--json", kJson},        {"--raw", kRaw},        {"--keep-clock", kKeepClock},
+        {"--in-place", kInPlace}, {"--dry-run", kDryRun}, {"--all-cameras", kAllCameras}};
     return all;
 }
 

@@ -12,7 +12,14 @@ struct CommandLine;
 // What an operand names, as the shell completion offers it.
 enum class Operand { File, Name, Assignment };
 
-enum CommandOption : unsigned { kJson = 1, kRaw = 2, kKeepClock = 4, kInPlace = 8 };
+enum CommandOption : unsigned {
+    kJson = 1,
+    kRaw = 2,
+    kKeepClock = 4,
+    kInPlace = 8,
+    kDryRun = 16,
+    kAllCameras = 32
+};
 
 struct OperandSlot {
     const char* word; // as the usage line shows it: "FILE", "SRC", "NAME=VALUE"

@@ -26,6 +26,9 @@ Command options:
                          window offers it, no clamping, none of the rules below
   --keep-clock           set, copy: write the placeholder date line, which
                          leaves the camera's clock alone
+  --dry-run              copy: list what would change in each DST, and save
+                         nothing
+  --all-cameras          copy: every connected camera's file but SRC is a DST
   --in-place             set, sync-clock, copy: on a card too full for the
                          safety copy a save writes first, write the file over
                          itself (a card pulled out meanwhile may leave it

@@ -80,7 +80,7 @@ expect "kavelo-config c" cameras check copy
 expect "kavelo-config --v" --version
 expect "kavelo-config show CONFIG.TXT --" --json --help
 expect "kavelo-config set CONFIG.TXT --k" --keep-clock
-expect "kavelo-config copy --" --keep-clock --in-place --help
+expect "kavelo-config copy --" --keep-clock --in-place --dry-run --all-cameras --help
 expect "kavelo-config sync-clock --i" --in-place
 expect "kavelo-config check CONFIG.TXT --j"
 expect "kavelo-config cameras --" --json --help
@@ -89,7 +89,8 @@ expect "kavelo-config cameras --" --json --help
 expect "kavelo-config show C" CARD CONFIG.TXT COPY.TXT
 expect "kavelo-config copy CONFIG.TXT CO" CONFIG.TXT COPY.TXT
 expect "kavelo-config copy --keep-clock CONFIG.TXT CO" CONFIG.TXT COPY.TXT
-expect "kavelo-config copy CONFIG.TXT COPY.TXT C"
+# copy takes any number of targets.
+expect "kavelo-config copy CONFIG.TXT COPY.TXT C" CARD CONFIG.TXT COPY.TXT
 expect "kavelo-config cameras C"
 expect "kavelo-config show -- C" CARD CONFIG.TXT COPY.TXT
 # Setting names: for get, and with "=" (and no space after it) for set.

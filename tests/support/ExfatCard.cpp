@@ -13,33 +13,6 @@
 #include <thread>
 #include <unistd.h>
 
-namespace {
-
-bool isMounted(const std::string& where) {
-    std::ifstream table("/proc/self/mounts");
-    std::string device, point, rest;
-    while (table >> device >> point && std::getline(table, rest)) {
-        if (point == where)
-            return true;
-    }
-    return false;
-}
-
-std::string firstLineOf(const std::string& command) {
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr)
-        return {};
-    char line[256] = {};
-    const bool read = std::fgets(line, sizeof line, pipe) != nullptr;
-    pclose(pipe);
-    std::string text = read ? line : "";
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
-        text.pop_back();
-    return text;
-}
-
-} // namespace
-
 ExfatCard::ExfatCard(const std::string& image, const std::string& where, const std::string& text)
     : where_(where) {
     if (geteuid() != 0) {
@@ -57,7 +30,7 @@ ExfatCard::ExfatCard(const std::string& image, const std::string& where, const s
         reason_ = "mkfs.exfat failed";
         return;
     }
-    loop_ = firstLineOf("losetup -f --show " + quoted + " 2>/dev/null");
+    loop_ = firstLineOfCommand("losetup -f --show " + quoted + " 2>/dev/null");
     if (loop_.empty()) {
         reason_ = "no loop device to be had";
         return;
@@ -75,9 +48,9 @@ ExfatCard::ExfatCard(const std::string& image, const std::string& where, const s
                static_cast<char*>(nullptr));
         _exit(127);
     }
-    for (int wait = 0; wait < 100 && !isMounted(where); ++wait)
+    for (int wait = 0; wait < 100 && !isMountedAt(where); ++wait)
         std::this_thread::sleep_for(std::chrono::milliseconds(30));
-    if (!isMounted(where)) {
+    if (!isMountedAt(where)) {
         reason_ = "exfat-fuse did not mount the card";
         return;
     }

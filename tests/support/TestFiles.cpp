@@ -1,5 +1,7 @@
 #include "TestFiles.h"
 
+#include <cstdio>
+
 #include <cstdlib>
 #include <dirent.h>
 #include <fstream>
@@ -134,4 +136,27 @@ std::tm fixedMoment() {
 std::time_t fixedClock() {
     std::tm moment = fixedMoment();
     return timegm(&moment);
+}
+
+std::string firstLineOfCommand(const std::string& command) {
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr)
+        return {};
+    char line[512] = {};
+    const bool read = std::fgets(line, sizeof line, pipe) != nullptr;
+    pclose(pipe);
+    std::string text = read ? line : "";
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
+        text.pop_back();
+    return text;
+}
+
+bool isMountedAt(const std::string& where) {
+    std::ifstream table("/proc/self/mounts");
+    std::string device, point, rest;
+    while (table >> device >> point && std::getline(table, rest)) {
+        if (point == where)
+            return true;
+    }
+    return false;
 }

@@ -64,3 +64,10 @@ template <typename Action> std::string stderrOf(Action&& action) {
     action();
     return testing::internal::GetCapturedStderr();
 }
+
+// The first line a shell command prints, without its line end; empty when
+// it prints none.
+std::string firstLineOfCommand(const std::string& command);
+
+// Whether a file system is mounted at `where` now (as the mount table names it).
+bool isMountedAt(const std::string& where);

@@ -65,13 +65,7 @@ QMap<QChar, QStringList> controlsByKey(QMainWindow* window) {
 }
 
 QStringList rowsOf(QWidget* window) {
-    QStringList rows;
-    auto* area = window->findChild<QWidget*>(QStringLiteral("cameraArea"));
-    for (QLabel* label : area->findChildren<QLabel*>()) {
-        if (label->isVisibleTo(window))
-            rows << label->text();
-    }
-    return rows;
+    return cameraRowsOf(window);
 }
 
 // The rows about the cards a test mounted itself (named `cards`), in order:
@@ -530,16 +524,7 @@ TEST_F(FileWorkflowTest, ACardThatDoesNotAnswerNeverFreezesTheWindow) {
         GTEST_SKIP() << card.reason();
     card.stopAnswering();
 
-    QElapsedTimer clock;
-    qint64 last = 0;
-    qint64 longest = 0;
-    QTimer ticks;
-    QObject::connect(&ticks, &QTimer::timeout, [&] {
-        longest = std::max(longest, clock.elapsed() - last);
-        last = clock.elapsed();
-    });
-    clock.start();
-    ticks.start(5);
+    const LongestWait wait;
     const SmallFileSystem answering(good); // a change of the mount table
     ASSERT_TRUE(answering.mounted());
     writeWholeFile(good + "/CONFIG.TXT", configText(ConfigFile{}));
@@ -549,13 +534,13 @@ TEST_F(FileWorkflowTest, ACardThatDoesNotAnswerNeverFreezesTheWindow) {
         << rowsOf(window.get()).join(QStringLiteral(" | ")).toStdString();
     QTest::qWait(3500); // a look again finds the card still hanging
     EXPECT_EQ(rowsAbout(window.get(), mine), expected);
-    ticks.stop();
-    RecordProperty("longest_wait_ms", static_cast<int>(longest));
+    RecordProperty("longest_wait_ms", static_cast<int>(wait.milliseconds()));
     // A look on the window's thread would hold it for the whole time limit
     // (2 s) or for ever; the 100 ms the window aims at is what it takes on a
     // quiet machine (about 30 ms), but a machine busy with other tests may
     // delay a timer that long by itself.
-    EXPECT_LT(longest, 500) << "the window did not answer for " << longest << " ms";
+    EXPECT_LT(wait.milliseconds(), 500)
+        << "the window did not answer for " << wait.milliseconds() << " ms";
 }
 
 // The card stops answering while its file is open: Save and Load give up
@@ -574,19 +559,10 @@ TEST_F(FileWorkflowTest, ACardThatStopsAnsweringIsGivenUpOnBySaveAndLoad) {
     click(d().lensTypeOutlet, 2);
     card.stopAnswering();
 
-    QElapsedTimer clock;
-    qint64 last = 0;
-    qint64 longest = 0;
-    QTimer ticks;
-    QObject::connect(&ticks, &QTimer::timeout, [&] {
-        longest = std::max(longest, clock.elapsed() - last);
-        last = clock.elapsed();
-    });
-    clock.start();
-    ticks.start(5);
+    const LongestWait wait;
     alerts.clear();
     clickButton(window.get(), "saveConfigButtonOutlet");
-    EXPECT_LT(clock.elapsed(), 12000);
+    EXPECT_LT(wait.elapsed(), 12000);
     EXPECT_EQ(messages(), std::vector<QString>{QStringLiteral(
                               "Configuration file NOT saved! \nProblem during file writing!")});
     EXPECT_EQ(d().statusText(), notAnsweringStatus(path));
@@ -597,9 +573,9 @@ TEST_F(FileWorkflowTest, ACardThatStopsAnsweringIsGivenUpOnBySaveAndLoad) {
     EXPECT_TRUE(d().statusText().contains(QStringLiteral("the card is not answering")))
         << d().statusText().toStdString();
     EXPECT_EQ(mCF.getCameraValue(kLens), 2); // a refused load changes nothing
-    ticks.stop();
-    RecordProperty("longest_wait_ms", static_cast<int>(longest));
-    EXPECT_LT(longest, 500) << "the window did not answer for " << longest << " ms";
+    RecordProperty("longest_wait_ms", static_cast<int>(wait.milliseconds()));
+    EXPECT_LT(wait.milliseconds(), 500)
+        << "the window did not answer for " << wait.milliseconds() << " ms";
 }
 
 } // namespace

@@ -1,5 +1,9 @@
 #include "FileWorkflowFixture.h"
 
+#include <QLabel>
+
+#include <algorithm>
+
 #include "ConfigFileText.h"
 #include "Globals.h"
 #include "TestFiles.h"
@@ -126,4 +130,23 @@ void FileWorkflowTest::record(const QString& message) {
     alerts.push_back({message, delegate->firstRowLabelOutlet->widget()->text(),
                       delegate->secondRowLabelOutlet->widget()->text(),
                       delegate->saveConfigButtonOutlet->widget()->isEnabled()});
+}
+
+QStringList cameraRowsOf(QWidget* window) {
+    QStringList rows;
+    auto* area = window->findChild<QWidget*>(QStringLiteral("cameraArea"));
+    for (QLabel* label : area->findChildren<QLabel*>()) {
+        if (label->isVisibleTo(window))
+            rows << label->text();
+    }
+    return rows;
+}
+
+LongestWait::LongestWait() {
+    QObject::connect(&ticks_, &QTimer::timeout, [this] {
+        longest_ = std::max(longest_, clock_.elapsed() - last_);
+        last_ = clock_.elapsed();
+    });
+    clock_.start();
+    ticks_.start(5);
 }

@@ -6,7 +6,10 @@
 #include "Alerts.h"
 #include "WindowFixture.h"
 
+#include <QElapsedTimer>
+#include <QStringList>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <map>
 #include <string>
@@ -71,6 +74,23 @@ class FileWorkflowTest : public WindowTest {
 void PrintTo(const WorkflowState& state, std::ostream* out);
 
 std::string contentsOf(const QString& path);
+// The lines of the camera area that are on screen ("Camera X connected").
+QStringList cameraRowsOf(QWidget* window);
+
+// The longest the event loop went without running a 5 ms timer, from the
+// start: what a user would feel as the window not answering.
+class LongestWait {
+  public:
+    LongestWait();
+    qint64 milliseconds() const { return longest_; }
+    qint64 elapsed() const { return clock_.elapsed(); }
+
+  private:
+    QElapsedTimer clock_;
+    QTimer ticks_;
+    qint64 last_ = 0;
+    qint64 longest_ = 0;
+};
 // The open panel, answered with `path`.
 void openWithPanel(MyAppDelegate& delegate, const QString& path);
 void clickButton(QWidget* window, const char* name);

@@ -1,5 +1,7 @@
 #include "RealUDisks.h"
 
+#include "TestFiles.h"
+
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QString>
@@ -46,19 +48,6 @@ bool onPath(const char* program) {
 
 std::string quoted(const std::string& text) {
     return "'" + text + "'";
-}
-
-std::string firstLineOf(const std::string& command) {
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr)
-        return {};
-    char line[512] = {};
-    const bool read = std::fgets(line, sizeof line, pipe) != nullptr;
-    pclose(pipe);
-    std::string text = read ? line : "";
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
-        text.pop_back();
-    return text;
 }
 
 // Starts `arguments` with its output in `log` (or nowhere), `environment`
@@ -109,16 +98,6 @@ bool hasEnded(pid_t child) {
 
 bool deviceManagerAnswers() {
     return system("udevadm control --ping --timeout=2 >/dev/null 2>&1") == 0;
-}
-
-bool isMountedAt(const std::string& where) {
-    std::ifstream table("/proc/self/mounts");
-    std::string device, point, rest;
-    while (table >> device >> point && std::getline(table, rest)) {
-        if (point == where)
-            return true;
-    }
-    return false;
 }
 
 int removeEntry(const char* path, const struct stat*, int, struct FTW*) {
@@ -303,14 +282,14 @@ LoopCard::LoopCard(const std::string& folder, const std::string& label) {
         reason_ = "mkfs.exfat failed";
         return;
     }
-    loop_ = firstLineOf("losetup -f --show " + quoted(image) + " 2>/dev/null");
+    loop_ = firstLineOfCommand("losetup -f --show " + quoted(image) + " 2>/dev/null");
     if (loop_.empty()) {
         reason_ = "no loop device to be had";
         return;
     }
     // udev has seen the file system (its label) before anyone looks.
     system("udevadm settle --timeout=10 >/dev/null 2>&1");
-    if (firstLineOf("udevadm info --query=property --property=ID_SERIAL " + loop_).empty()) {
+    if (firstLineOfCommand("udevadm info --query=property --property=ID_SERIAL " + loop_).empty()) {
         reason_ = "udev gave " + loop_ + " no drive identity: the rule did not apply";
         return;
     }

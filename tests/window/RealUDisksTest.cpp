@@ -31,16 +31,6 @@ RealUDisks* udisks = nullptr;
 // mounted are left out.
 constexpr char kLabelPrefix[] = " KV";
 
-QStringList allRows(QWidget* window) {
-    QStringList rows;
-    auto* area = window->findChild<QWidget*>(QStringLiteral("cameraArea"));
-    for (QLabel* label : area->findChildren<QLabel*>()) {
-        if (label->isVisibleTo(window))
-            rows << label->text();
-    }
-    return rows;
-}
-
 class RealUDisksTest : public FileWorkflowTest {
   protected:
     // A card mounted with a camera's file that kavelo-config wrote: it
@@ -59,7 +49,7 @@ class RealUDisksTest : public FileWorkflowTest {
     }
 
     QStringList ourRows() const {
-        QStringList rows = allRows(window.get()).filter(QLatin1String(kLabelPrefix));
+        QStringList rows = cameraRowsOf(window.get()).filter(QLatin1String(kLabelPrefix));
         rows.sort();
         return rows;
     }
@@ -68,12 +58,12 @@ class RealUDisksTest : public FileWorkflowTest {
         return QTest::qWaitFor([&] { return ourRows() == expected; }, 20000);
     }
     std::string shown() const {
-        return allRows(window.get()).join(QStringLiteral(" | ")).toStdString();
+        return cameraRowsOf(window.get()).join(QStringLiteral(" | ")).toStdString();
     }
     // The Open button of the row that names `label`.
     QPushButton* openButtonOf(const QString& label) {
         const QStringList cameras =
-            allRows(window.get()).filter(QRegularExpression(QStringLiteral("^Camera ")));
+            cameraRowsOf(window.get()).filter(QRegularExpression(QStringLiteral("^Camera ")));
         const auto index = cameras.indexOf(QStringLiteral("Camera %1 connected").arg(label));
         return index < 0
                    ? nullptr

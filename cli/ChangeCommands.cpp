@@ -6,11 +6,14 @@
 #include "ConfigFileText.h"
 #include "ExitCodes.h"
 #include "FileLock.h"
+#include "CameraCopy.h"
 #include "KaveloConfigParser.h"
+#include "ReadReport.h"
 #include "SettingChanges.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <sys/stat.h>
 
 void printNotes(const std::vector<std::string>& notes) {
@@ -73,39 +76,54 @@ struct CopyResult {
 // change; the target's lock is held from its read to its save.
 CopyResult copyInto(const std::string& sourcePath, const std::string& targetPath,
                     const CommandLine& line, std::vector<std::string>& notes) {
-    const FileLock lock(targetPath);
-    KaveloConfigParser target;
-    load(targetPath, target);
-    const KaveloConfigParser before = target;
+    CameraCopyOptions options;
+    options.clock = line.keepClock ? CameraCopyOptions::Clock::leaveAlone
+                                   : CameraCopyOptions::Clock::camerasOwn;
+    options.inPlace = line.inPlace;
+    options.dryRun = line.dryRun;
     // Read over a copy of the target, so that a setting the source file lacks
     // keeps the target's value rather than a default.
-    KaveloConfigParser source = target;
-    load(sourcePath, source);
-    for (int i = 0; i < kSettingCount; ++i) {
-        if (i != kDateTime)
-            target.setCameraValue(i, source.getCameraValue(i));
-    }
+    std::optional<SettingValues> asked;
+    const auto sourceOver = [&](const KaveloConfigParser& target) {
+        KaveloConfigParser source = target;
+        load(sourcePath, source);
+        asked = source.settings();
+        return source.settings();
+    };
+    ReadReport report;
+    const CameraCopy copy = copyIntoCamera(targetPath, sourceOver, options, &report);
+    printDiagnostics(report, copy.before, copy.result != CameraCopy::refused);
     // The window lowers a clip length too long for loop recording when it
-    // loads the source; the copy does the same.
-    applyRefreshRules(target, notes);
-    if (line.dryRun) {
-        std::string changes;
-        int count = 0;
-        for (int i = 0; i < kSettingCount; ++i) {
-            if (before.getCameraValue(i) == target.getCameraValue(i))
-                continue;
-            ++count;
-            changes += "\n  " + settingName(i) + ": " + std::to_string(before.getCameraValue(i)) +
-                       " -> " + std::to_string(target.getCameraValue(i));
-        }
-        return {kExitSuccess, "would change " + std::to_string(count) +
-                                  (count == 1 ? " setting" : " settings") + changes};
+    // loads the source; the copy did the same.
+    if (asked) {
+        (*asked)[kDateTime] = copy.after.getCameraValue(kDateTime);
+        noteLoopRecordingLimit(copy.after, *asked, notes);
     }
-    save(targetPath, target, {line.keepClock, line.inPlace}, notes);
-    // What the card holds now is what was meant: read back and compared.
-    KaveloConfigParser check;
-    if (!check.readConfigFile(targetPath.c_str()) || check.settings() != target.settings())
+    switch (copy.result) {
+    case CameraCopy::unreadable:
+    case CameraCopy::refused:
+        throw CommandFailure(kExitUnreadable, targetPath + ": " + copy.reason);
+    case CameraCopy::busy: // never: the lock is waited for
+    case CameraCopy::notSaved:
+        std::fputc('\n', stderr); // ends the writer's own message, which has no line end
+        throw CommandFailure(kExitNotSaved,
+                             notSavedMessage(targetPath, copy.save, line.inPlace));
+    case CameraCopy::notChecked:
         return {kExitNotSaved, "not checked: the file read back holds other settings"};
+    case CameraCopy::savedAndChecked:
+        break;
+    case CameraCopy::wouldChange: {
+        std::string changes;
+        const std::vector<int> changed =
+            changedSettings(copy.before.settings(), copy.after.settings());
+        for (int i : changed)
+            changes += "\n  " + settingName(i) + ": " +
+                       std::to_string(copy.before.getCameraValue(i)) + " -> " +
+                       std::to_string(copy.after.getCameraValue(i));
+        return {kExitSuccess, "would change " + std::to_string(changed.size()) +
+                                  (changed.size() == 1 ? " setting" : " settings") + changes};
+    }
+    }
     return {kExitSuccess, "saved and checked"};
 }
 

@@ -2,6 +2,7 @@
 
 #include "ConfigFileText.h"
 
+#include "CameraCopy.h"
 #include "Describe.h"
 #include "ExitCodes.h"
 #include "KaveloConfigParser.h"
@@ -16,11 +17,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
-
-// Passes the reader's diagnostics on to standard error, all but the missing
-// line of a setting that the file's firmware does not keep: every file of
-// such a firmware lacks it.
 void printDiagnostics(const ReadReport& report, const KaveloConfigParser& config, bool loaded) {
     for (const ReadDiagnostic& message : report.messages) {
         const bool expected = loaded && message.missingSetting >= 0 &&
@@ -29,8 +25,6 @@ void printDiagnostics(const ReadReport& report, const KaveloConfigParser& config
             std::fputs(message.text.c_str(), stderr);
     }
 }
-
-} // namespace
 
 LoadOutcome tryLoad(const std::string& path, KaveloConfigParser& config, std::string* message,
                     ReadReport* report) {
@@ -67,23 +61,21 @@ void save(const std::string& path, KaveloConfigParser& config, SaveOptions optio
         notes.push_back(settingName(kDateFormat) + " " +
                         std::to_string(config.getCameraValue(kDateFormat)) +
                         " has no date line, so the camera's clock is not set");
-    bool saved = config.writeConfigFile(path.c_str());
-    const bool fitsInPlace = !saved && config.lastWriteFitsInPlace();
-    if (fitsInPlace && options.inPlace) {
-        std::fputc('\n', stderr);
-        saved = config.writeConfigFileInPlace(path.c_str());
-    }
-    if (!saved) {
+    const CameraSave attempt = saveCameraFile(path, config, options.inPlace);
+    if (!attempt.saved) {
         std::fputc('\n', stderr); // ends the writer's own message, which has no line end
-        // The window's alert, and the system's reason after it.
-        std::string message =
-            path + ": Configuration file NOT saved! \nProblem during file writing!";
-        if (config.lastWriteError() != 0)
-            message += std::string(": ") + std::strerror(config.lastWriteError());
-        if (fitsInPlace && !options.inPlace)
-            message += "\nThe new text fits in the space the file takes: --in-place writes it "
-                       "over the file without the safety copy (a card pulled out meanwhile may "
-                       "leave it damaged)";
-        throw CommandFailure(kExitNotSaved, message);
+        throw CommandFailure(kExitNotSaved, notSavedMessage(path, attempt, options.inPlace));
     }
+}
+
+std::string notSavedMessage(const std::string& path, const CameraSave& attempt, bool inPlace) {
+    // The window's alert, and the system's reason after it.
+    std::string message = path + ": Configuration file NOT saved! \nProblem during file writing!";
+    if (attempt.error != 0)
+        message += std::string(": ") + std::strerror(attempt.error);
+    if (attempt.fitsInPlace && !inPlace)
+        message += "\nThe new text fits in the space the file takes: --in-place writes it "
+                   "over the file without the safety copy (a card pulled out meanwhile may "
+                   "leave it damaged)";
+    return message;
 }

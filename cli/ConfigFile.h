@@ -7,6 +7,7 @@
 #include <vector>
 
 class KaveloConfigParser;
+struct CameraSave;
 struct ReadReport;
 
 enum class LoadOutcome { Loaded, Unreadable, Refused };
@@ -17,6 +18,11 @@ enum class LoadOutcome { Loaded, Unreadable, Refused };
 // the file lacked.
 LoadOutcome tryLoad(const std::string& path, KaveloConfigParser& config, std::string* message,
                     ReadReport* report = nullptr);
+
+// Passes the reader's diagnostics of a read of `config` on to standard
+// error, but for a missing line of a setting that the file's firmware does
+// not keep: every file of such a firmware lacks it.
+void printDiagnostics(const ReadReport& report, const KaveloConfigParser& config, bool loaded);
 
 // tryLoad that throws an unreadable CommandFailure on any failure.
 void load(const std::string& path, KaveloConfigParser& config);
@@ -35,3 +41,8 @@ struct SaveOptions {
 // file is then as it was.
 void save(const std::string& path, KaveloConfigParser& config, SaveOptions options,
           std::vector<std::string>& notes);
+
+// The message of a failed save of `path`: the window's alert, the system's
+// reason, and where the new text fits over the file, the option that writes
+// it there.
+std::string notSavedMessage(const std::string& path, const CameraSave& attempt, bool inPlace);

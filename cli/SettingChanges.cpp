@@ -131,5 +131,10 @@ void applyRefreshRules(KaveloConfigParser& config, std::vector<std::string>& not
     const SettingValues before = config.settings();
     rules::applyLoopRecordingLimit(config.settings(), rules::kVideoMode1);
     rules::applyLoopRecordingLimit(config.settings(), rules::kVideoMode2);
-    noteChanges(config, before, -1, "the longest clip while recording in a loop", notes);
+    noteLoopRecordingLimit(config, before, notes);
+}
+
+void noteLoopRecordingLimit(const KaveloConfigParser& config, const SettingValues& asked,
+                            std::vector<std::string>& notes) {
+    noteChanges(config, asked, -1, "the longest clip while recording in a loop", notes);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "SettingNames.h"
+#include "SettingValues.h"
 #include "ValueParser.h"
 
 #include <string>
@@ -32,3 +33,7 @@ void applyAssignment(KaveloConfigParser& config, const Assignment& assignment, b
 // What the window's refresh does after every change: while a video mode
 // records in a loop, clip lengths above 1 are lowered to 1.
 void applyRefreshRules(KaveloConfigParser& config, std::vector<std::string>& notes);
+// The notes of applyRefreshRules for `config`, whose settings were `asked`
+// before the rule lowered a clip length.
+void noteLoopRecordingLimit(const KaveloConfigParser& config, const SettingValues& asked,
+                            std::vector<std::string>& notes);

@@ -2,6 +2,7 @@
 // (which is what a preset is: a camera file the user keeps), the settings of
 // another such file taken in, and going back to the file as the card holds it.
 #include "Alerts.h"
+#include "CameraRules.h"
 #include "ConfigDocument.h"
 #include "Globals.h"
 #include "LoadMessages.h"
@@ -65,13 +66,9 @@ void MyAppDelegate::applySettingsFrom() {
         return;
     }
     const SettingValues before = mCF.settings();
-    // The camera's clock choice is this camera's, as kavelo-config copy keeps it.
-    for (int i = 0; i < kSettingCount; ++i) {
-        if (i != kDateTime)
-            mCF.setCameraValue(i, other.parser.getCameraValue(i));
-    }
-    // The refresh applies the rules a load's refresh applies (loop recording
-    // lowers a long clip), inside the same undo step.
+    // The camera's clock choice stays this camera's, as kavelo-config copy
+    // keeps it.
+    rules::takeSettingsOf(mCF.settings(), other.parser.settings());
     updateAllControls();
     int changed = 0;
     for (int i = 0; i < kSettingCount; ++i)

@@ -127,6 +127,15 @@ bool applyLoopRecordingLimit(SettingValues& values, const VideoMode& mode) {
     return loop == 0;
 }
 
+void takeSettingsOf(SettingValues& values, const SettingValues& other) {
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (i != kDateTime)
+            values[i] = other[i];
+    }
+    applyLoopRecordingLimit(values, kVideoMode1);
+    applyLoopRecordingLimit(values, kVideoMode2);
+}
+
 int clampGain(int gain) {
     if (gain < kMinGain)
         return kMinGain;

@@ -66,6 +66,11 @@ bool clipLengthAllowed(int loopRecording, int clipLength);
 // whether the longer choices are open.
 bool applyLoopRecordingLimit(SettingValues& values, const VideoMode& mode);
 
+// Gives a camera's settings those of another camera's file: every setting but
+// the clock choice, which stays the camera's own, and then the clip-length
+// limit of loop recording that a load's refresh applies.
+void takeSettingsOf(SettingValues& values, const SettingValues& other);
+
 // Custom white-balance gains: the number fields accept 100 to 999.
 constexpr int kMinGain = 100;
 constexpr int kMaxGain = 999;

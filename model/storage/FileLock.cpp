@@ -42,7 +42,7 @@ FileLock::FileLock(const std::string& path, std::chrono::milliseconds limit) {
 }
 
 void FileLock::take(const std::string& path, std::chrono::milliseconds limit) {
-    const bool wait = limit == kForever;
+    const bool wait = limit.count() < 0;
     const auto deadline =
         std::chrono::steady_clock::now() + (wait ? std::chrono::milliseconds(0) : limit);
     for (int attempt = 0; attempt < kAttempts; ++attempt) {

@@ -13,7 +13,8 @@ class FileLock {
     // as it would have without the lock, and the load says what is wrong.
     explicit FileLock(const std::string& path);
     // Waits at most `limit` for the lock, for a caller that must stay
-    // responsive; heldByAnother() tells whether the wait ran out.
+    // responsive (a negative limit waits as the constructor above);
+    // heldByAnother() tells whether the wait ran out.
     FileLock(const std::string& path, std::chrono::milliseconds limit);
     ~FileLock();
     FileLock(const FileLock&) = delete;

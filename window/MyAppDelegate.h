@@ -5,6 +5,7 @@
 // table, the document that holds the open file, and the camera monitor.
 #pragma once
 
+#include "CameraCopyRun.h"
 #include "ConfigDocument.h"
 #include "Controls.h"
 #include "SettingValues.h"
@@ -65,6 +66,10 @@ class MyAppDelegate : public QObject {
     // the document as one undoable change, keeping this camera's identifier
     // texts (and so the rules of its firmware when it is saved).
     void applySettingsFrom();
+    // File > Apply to Connected Cameras…: the settings shown saved into each
+    // connected camera the user ticks, each keeping its own identifier
+    // texts, each read back; a result line per camera, and Eject All.
+    void applyToCameras();
 
     // Control actions: each reads its sender, stores the setting and asks for
     // the refresh that the change needs.
@@ -263,6 +268,13 @@ class MyAppDelegate : public QObject {
     void noteLoadedCard(const QString& path);
     QString cameraFolder() const;
     bool savedToEjectableCard(const QString& path) const;
+
+    // Several cameras at once (MyAppDelegateCameraCopies.cpp).
+    void enableApplyToCameras();
+    void copyToCameras(QList<Card> chosen);
+    CameraCopyLine saveOpenCamera(const Card& card);
+    void showCopyResults(const QList<CameraCopyLine>& lines);
+    void ejectCameras(const QList<Card>& cards);
 
     QPointer<QAction> saveAction_;
     SettingsForm* form_ = nullptr;

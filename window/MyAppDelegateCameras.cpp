@@ -120,6 +120,7 @@ void MyAppDelegate::showCameras() {
     eject->setEnabled(cameraMonitor_->canMountAndEject() && !cameras.isEmpty());
     eject->setToolTip(cameraMonitor_->canMountAndEject() ? QString()
                                                          : QString::fromLatin1(kNoStorageService));
+    enableApplyToCameras();
 
     // A file loaded before the storage service answered (one opened at
     // launch) is tied to its card as soon as the card is known.
@@ -157,6 +158,7 @@ void MyAppDelegate::noteLoadedCard(const QString& path) {
     const Card* card = cardHolding(cameras, path);
     document_->setPlace(card != nullptr ? card->name : volumeOrFolderOf(path),
                         card != nullptr ? QDir::cleanPath(card->mountPoint) : QString());
+    enableApplyToCameras();
 }
 
 QString MyAppDelegate::cameraFolder() const {

@@ -78,6 +78,8 @@ void MyAppDelegate::connectFileCommands() {
             [this] { revertFile(); });
     connect(findInWindow<QAction>(window, "actionApplyFrom"), &QAction::triggered, this,
             [this] { applySettingsFrom(); });
+    connect(findInWindow<QAction>(window, "actionApplyToCameras"), &QAction::triggered, this,
+            [this] { applyToCameras(); });
 
     for (const CommandKeys& row : kCommandKeys) {
         QAction* action = findInWindow<QAction>(window, row.action);

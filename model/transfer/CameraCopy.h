@@ -66,5 +66,9 @@ CameraCopy copyIntoCamera(const std::string& targetPath,
                           const std::function<SettingValues(const KaveloConfigParser&)>& settingsFor,
                           const CameraCopyOptions& options, ReadReport* report = nullptr);
 
+// Whether the camera file at `path` reads back as holding `values`, all but
+// the clock choice, which a file does not keep.
+bool readsBackAs(const std::string& path, const SettingValues& values);
+
 // The settings that differ between two sets, in table order.
 std::vector<int> changedSettings(const SettingValues& before, const SettingValues& after);

@@ -62,6 +62,19 @@ TEST(Copy, EachTargetGetsALineAndKeepsItsOwnIdentification) {
     EXPECT_EQ(readWholeFile(old).find("Format"), std::string::npos);
 }
 
+// The clock choice is no line of a file: leaving the cameras' clocks alone
+// is no difference the reading back finds.
+TEST(Copy, KeepingTheClockIsSavedAndChecked) {
+    const ScratchDirectory scratch;
+    const std::string source = scratch.write("HELMET.TXT", configText({{kLens, 2}}));
+    const std::string first = scratch.write("A.TXT", configText({}));
+    const std::string second = scratch.write("B.TXT", configText({}));
+    const RunResult run = runProgram({"copy", source, first, second, "--keep-clock"});
+    EXPECT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_EQ(run.out, first + ": saved and checked\n" + second + ": saved and checked\n");
+    EXPECT_NE(readWholeFile(first).find("Date time=[????"), std::string::npos);
+}
+
 // Cards mounted with their file on them, one read-only: --all-cameras takes
 // every camera but the source's own file, and a card that takes no save says
 // so in its line.

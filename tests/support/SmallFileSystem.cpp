@@ -1,11 +1,14 @@
 #include "SmallFileSystem.h"
 
+#include "TestFiles.h"
+
 #include <gtest/gtest.h>
 
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -17,6 +20,33 @@ SmallFileSystem::SmallFileSystem(const std::string& where, const char* size) : w
 }
 
 SmallFileSystem::~SmallFileSystem() {
+    if (mounted_)
+        umount2(where_.c_str(), MNT_DETACH);
+}
+
+CameraCard::CameraCard(const std::string& where, const std::string& text, bool readOnly)
+    : where_(where) {
+    const std::string stage = where + ".stage";
+    mkdir(stage.c_str(), 0755);
+    {
+        const SmallFileSystem staged(stage);
+        if (!staged.mounted()) {
+            reason_ = staged.reason();
+            rmdir(stage.c_str());
+            return;
+        }
+        writeWholeFile(stage + "/CONFIG.TXT", text);
+        if (readOnly && mount("tmpfs", stage.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr) != 0)
+            reason_ = std::string("cannot make the card read-only: ") + std::strerror(errno);
+        else if (mount(stage.c_str(), where.c_str(), nullptr, MS_BIND, nullptr) != 0)
+            reason_ = std::string("cannot bind the card: ") + std::strerror(errno);
+        else
+            mounted_ = true;
+    } // the staging mount goes; the card stays at `where`
+    rmdir(stage.c_str());
+}
+
+CameraCard::~CameraCard() {
     if (mounted_)
         umount2(where_.c_str(), MNT_DETACH);
 }

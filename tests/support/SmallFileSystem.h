@@ -20,5 +20,26 @@ class SmallFileSystem {
     std::string reason_;
 };
 
+// A camera's card as it appears when plugged in: a small memory file system
+// that shows up at `where` (a folder that exists) with its CONFIG.TXT already
+// holding `text`. It is made at a staging folder beside `where` and bound
+// there; `readOnly` makes it a write-protected card.
+class CameraCard {
+  public:
+    CameraCard(const std::string& where, const std::string& text, bool readOnly = false);
+    ~CameraCard();
+    CameraCard(const CameraCard&) = delete;
+    CameraCard& operator=(const CameraCard&) = delete;
+
+    bool mounted() const { return mounted_; }
+    const std::string& reason() const { return reason_; }
+    std::string file() const { return where_ + "/CONFIG.TXT"; }
+
+  private:
+    std::string where_;
+    bool mounted_ = false;
+    std::string reason_;
+};
+
 // Fills the file system that holds `directory` until it takes no more.
 void fill(const std::string& directory);

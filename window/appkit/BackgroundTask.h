@@ -15,6 +15,14 @@
 #include <optional>
 #include <thread>
 
+// A card may stop answering in the middle of a load or a save: the window
+// waits this long for one, then gives up on it.
+constexpr std::chrono::milliseconds kCardWaitLimit{8000};
+// kavelo-config holds a file's lock for the milliseconds of a read and a
+// save; a lock held longer than this is another program's that a save of the
+// window does not wait for.
+constexpr std::chrono::milliseconds kLockLimit{2000};
+
 namespace background {
 // Registers the application's end, after which no result is handed back.
 void prepare();

@@ -67,6 +67,7 @@ MountTableMonitor::Search MountTableMonitor::search() {
         card.mountPoint = mountPoint;
         card.configPath = QString::fromStdString(camera.file.path);
         card.supported = camera.file.supported;
+        card.firmware = QString::fromStdString(camera.file.firmwareString);
         result.cameras.append(card);
     }
     for (const MountedFileSystem& fileSystem : search.notAnswering) {

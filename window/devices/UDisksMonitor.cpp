@@ -232,6 +232,7 @@ void UDisksMonitor::rebuild() {
                     continue;
                 card.configPath = QString::fromStdString(found.file->path);
                 card.supported = found.file->supported;
+                card.firmware = QString::fromStdString(found.file->firmwareString);
                 cameras.append(card);
             }
             if (cameras == cameras_ && unmounted == unmounted_ && notAnswering == notAnswering_)
@@ -281,6 +282,7 @@ void UDisksMonitor::mount(const Card& card) {
                        }
                        mountedCard.configPath = QString::fromStdString(found.file->path);
                        mountedCard.supported = found.file->supported;
+                       mountedCard.firmware = QString::fromStdString(found.file->firmwareString);
                        emit mounted(mountedCard);
                    });
            });

@@ -20,9 +20,6 @@
 
 namespace {
 
-// kavelo-config holds a file's lock for the milliseconds of a read and a
-// save; a lock held longer is another program's that the window does not wait for.
-constexpr std::chrono::milliseconds kLockLimit{2000};
 // A save writes, renames and sets times in a row: the look waits for the
 // events to settle.
 constexpr int kSettleMilliseconds = 200;
@@ -53,9 +50,6 @@ void ConfigDocument::mirrorPath() {
 
 namespace {
 
-// A card may stop answering in the middle of a load or a save: the window
-// waits this long, then gives up on it.
-constexpr std::chrono::milliseconds kCardWaitLimit{8000};
 
 struct ReadOutcome {
     bool loaded = false;

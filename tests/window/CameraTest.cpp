@@ -14,6 +14,7 @@
 #include "TestFiles.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMenuBar>
@@ -576,6 +577,36 @@ TEST_F(FileWorkflowTest, ACardThatStopsAnsweringIsGivenUpOnBySaveAndLoad) {
     RecordProperty("longest_wait_ms", static_cast<int>(wait.milliseconds()));
     EXPECT_LT(wait.milliseconds(), 500)
         << "the window did not answer for " << wait.milliseconds() << " ms";
+}
+
+// After setting up cameras, Eject All ejects the ones saved, the open one's
+// going no news, as after Eject.
+TEST_F(CameraTest, EjectAllEjectsTheCamerasSaved) {
+    const QString one = plugIn(QStringLiteral("CAM_ONE"), card(QStringLiteral("one")));
+    const QString two = plugIn(QStringLiteral("CAM_TWO"), card(QStringLiteral("two")));
+    plugIn(QStringLiteral("CAM_ODD"), card(QStringLiteral("odd"), "KAVELO FW v2.30"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return rowsOf(window.get()).size() == 3; }, 5000));
+    QTest::mouseClick(button("openCamera0"), Qt::LeftButton);
+    click(d().lensTypeOutlet, 2);
+    action("actionApplyToCameras")->trigger();
+    auto* choice = window->findChild<QWidget*>(QStringLiteral("cameraChoiceDialog"));
+    ASSERT_NE(choice, nullptr);
+    for (QCheckBox* box : choice->findChildren<QCheckBox*>())
+        box->setChecked(true); // the unsupported one too: it is refused
+    choice->findChild<QPushButton*>(QStringLiteral("applyToCamerasButton"))->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return button("ejectAllButton") != nullptr; }, 5000));
+    QTest::mouseClick(button("ejectAllButton"), Qt::LeftButton);
+    ASSERT_TRUE(showsRows({QStringLiteral("Camera CAM_ODD connected")}));
+    QStringList calls = fake->calls();
+    calls.sort();
+    EXPECT_EQ(calls, (QStringList{QStringLiteral("PowerOff /org/freedesktop/UDisks2/drives/Camera_0"),
+                                  QStringLiteral("PowerOff /org/freedesktop/UDisks2/drives/Camera_1"),
+                                  QStringLiteral("Unmount ") + one, QStringLiteral("Unmount ") + two}));
+    EXPECT_FALSE(d().statusText().contains(QStringLiteral("was removed")));
+    EXPECT_EQ(window->findChild<QWidget*>(QStringLiteral("keepSettingsButton")), nullptr);
+    KaveloConfigParser copied;
+    ASSERT_TRUE(copied.readConfigFile(pathIn(QStringLiteral("two/CONFIG.TXT")).toUtf8().constData()));
+    EXPECT_EQ(copied.getCameraValue(kLens), 2);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 // set, sync-clock and copy: the commands that save a file.
+#include "CameraCopy.h"
 #include "CameraFiles.h"
 #include "CommandLine.h"
 #include "Commands.h"
@@ -6,7 +7,6 @@
 #include "ConfigFileText.h"
 #include "ExitCodes.h"
 #include "FileLock.h"
-#include "CameraCopy.h"
 #include "KaveloConfigParser.h"
 #include "ReadReport.h"
 #include "SettingChanges.h"
@@ -106,8 +106,7 @@ CopyResult copyInto(const std::string& sourcePath, const std::string& targetPath
     case CameraCopy::busy: // never: the lock is waited for
     case CameraCopy::notSaved:
         std::fputc('\n', stderr); // ends the writer's own message, which has no line end
-        throw CommandFailure(kExitNotSaved,
-                             notSavedMessage(targetPath, copy.save, line.inPlace));
+        throw CommandFailure(kExitNotSaved, notSavedMessage(targetPath, copy.save, line.inPlace));
     case CameraCopy::notChecked:
         return {kExitNotSaved, "not checked: the file read back holds other settings"};
     case CameraCopy::savedAndChecked:

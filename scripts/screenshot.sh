@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Shows the settings window with a camera's configuration file loaded, on a
 # virtual screen, and saves a picture of that screen.
-#   scripts/screenshot.sh [OUTPUT.png [WIDTHxHEIGHT [light|dark|scale2|camera|changed]]]
+#   scripts/screenshot.sh [OUTPUT.png [WIDTHxHEIGHT [light|dark|scale2|camera|changed|cameras]]]
 # Defaults: docs/screenshot.png, 1366x768 (the smallest common laptop screen),
 # light. "dark" gives the desktop a dark colour scheme the way KDE keeps one
 # (its kdeglobals file, which Qt reads on a KDE desktop); "scale2" doubles the
@@ -9,7 +9,9 @@
 # "camera" mounts a small card named KAVELO_CAM holding the sample (root
 # only) and shows the window as it notices the camera, before any file;
 # "changed" has kavelo-config change the open file, so that the window shows
-# its bar about a change made by another program.
+# its bar about a change made by another program; "cameras" mounts three
+# cards (root only), opens the first, and shows File > Apply to Connected
+# Cameras… (OUTPUT.png) and, after Apply, its results (OUTPUT-results.png).
 # Needs xvfb-run, ImageMagick's import and xdotool. BUILD_DIR picks the build
 # tree (default: build/release, as scripts/run.sh uses); the programs are
 # built there first if needed.
@@ -56,9 +58,9 @@ ForegroundNormal=255,255,255
 COLOURS
   ;;
 scale2) export QT_SCALE_FACTOR=2 ;;
-light | camera | changed) ;;
+light | camera | changed | cameras) ;;
 *)
-  echo "usage: $0 [OUTPUT.png [WIDTHxHEIGHT [light|dark|scale2|camera|changed]]]" >&2
+  echo "usage: $0 [OUTPUT.png [WIDTHxHEIGHT [light|dark|scale2|camera|changed|cameras]]]" >&2
   exit 2
   ;;
 esac
@@ -78,6 +80,19 @@ if [ "$look" = camera ]; then
   cp "$sample" "$scratch/KAVELO_CAM/CONFIG.TXT"
   opens=""
 fi
+cards=()
+if [ "$look" = cameras ]; then
+  # Three cameras: two supported ones and one of a firmware too new.
+  for card in KAVELO_HELMET KAVELO_DASH KAVELO_NEW; do
+    mkdir "$scratch/$card"
+    mount -t tmpfs -o size=64k tmpfs "$scratch/$card"
+    cards+=("$scratch/$card")
+    cp "$sample" "$scratch/$card/CONFIG.TXT"
+  done
+  sed -i 's/v2\.20/v2.30/' "$scratch/KAVELO_NEW/CONFIG.TXT"
+  trap 'for card in "${cards[@]}"; do umount "$card" 2>/dev/null; done; rm -rf "$scratch"' EXIT
+  opens=$scratch/KAVELO_HELMET/CONFIG.TXT
+fi
 
 # Inside the virtual screen: start the program with the file, as a desktop's
 # "Open with" does; close the success alert that the load shows (Return
@@ -93,9 +108,23 @@ xvfb-run --auto-servernum --server-args="-screen 0 ${screen}x24" \
       "$4" set "$3" recording-light=on >/dev/null 2>&1
       sleep 1
     fi
+    if [ "$5" = cameras ]; then
+      # Without a window manager the window has no keyboard until a click:
+      # the File menu is opened with the mouse, its item chosen by its key.
+      xdotool mousemove 20 8 click 1
+      sleep 0.5
+      xdotool key t
+      sleep 1
+    fi
     import -window root "$2"
+    if [ "$5" = cameras ]; then
+      xdotool key Return
+      sleep 2
+      import -window root "${2%.png}-results.png"
+    fi
     kill "$program"
     wait "$program" 2>/dev/null || true
-  ' screenshot "$program" "$output" "$opens" "$([ "$look" = changed ] && echo "$config_tool")"
+  ' screenshot "$program" "$output" "$opens" "$([ "$look" = changed ] && echo "$config_tool")" \
+  "$look"
 
 echo "saved $output"

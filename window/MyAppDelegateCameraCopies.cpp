@@ -76,8 +76,8 @@ void MyAppDelegate::copyToCameras(QList<Card> chosen) {
         chosen.erase(open);
     }
     const KaveloConfigParser& shown = document_->config();
-    auto* run = new CameraCopyRun(chosen, shown.settings(), shown.getCameraValue(kDateTime) != 0,
-                                  this);
+    auto* run =
+        new CameraCopyRun(chosen, shown.settings(), shown.getCameraValue(kDateTime) != 0, this);
     connect(progress, &QProgressDialog::canceled, run, &CameraCopyRun::cancel);
     connect(run, &CameraCopyRun::progressed, progress,
             [progress, offset = first.size()](int done, const QString& name) {

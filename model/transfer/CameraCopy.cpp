@@ -7,8 +7,7 @@
 
 #include <cstdio>
 
-CameraSave saveCameraFile(const std::string& path, const KaveloConfigParser& config,
-                          bool inPlace) {
+CameraSave saveCameraFile(const std::string& path, const KaveloConfigParser& config, bool inPlace) {
     CameraSave save;
     save.saved = config.writeConfigFile(path.c_str());
     save.fitsInPlace = !save.saved && config.lastWriteFitsInPlace();
@@ -20,9 +19,10 @@ CameraSave saveCameraFile(const std::string& path, const KaveloConfigParser& con
     return save;
 }
 
-CameraCopy copyIntoCamera(const std::string& targetPath,
-                          const std::function<SettingValues(const KaveloConfigParser&)>& settingsFor,
-                          const CameraCopyOptions& options, ReadReport* report) {
+CameraCopy
+copyIntoCamera(const std::string& targetPath,
+               const std::function<SettingValues(const KaveloConfigParser&)>& settingsFor,
+               const CameraCopyOptions& options, ReadReport* report) {
     CameraCopy copy;
     const FileLock lock(targetPath, options.lockLimit);
     if (lock.heldByAnother()) {

@@ -24,8 +24,7 @@ struct CameraSave {
 
 // Writes `config` to `path` through the safety copy; a card too full for it
 // is written over the file itself where the text fits and `inPlace` allows.
-CameraSave saveCameraFile(const std::string& path, const KaveloConfigParser& config,
-                          bool inPlace);
+CameraSave saveCameraFile(const std::string& path, const KaveloConfigParser& config, bool inPlace);
 
 struct CameraCopyOptions {
     enum class Clock {
@@ -62,9 +61,10 @@ struct CameraCopy {
 // the camera's file as read, so that a source read over a copy of it keeps
 // the camera's value for a setting the source lacks; it may throw, leaving
 // the file untouched. `report` takes what the camera's file lacked.
-CameraCopy copyIntoCamera(const std::string& targetPath,
-                          const std::function<SettingValues(const KaveloConfigParser&)>& settingsFor,
-                          const CameraCopyOptions& options, ReadReport* report = nullptr);
+CameraCopy
+copyIntoCamera(const std::string& targetPath,
+               const std::function<SettingValues(const KaveloConfigParser&)>& settingsFor,
+               const CameraCopyOptions& options, ReadReport* report = nullptr);
 
 // Whether the camera file at `path` reads back as holding `values`, all but
 // the clock choice, which a file does not keep.

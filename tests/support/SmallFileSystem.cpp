@@ -36,7 +36,8 @@ CameraCard::CameraCard(const std::string& where, const std::string& text, bool r
             return;
         }
         writeWholeFile(stage + "/CONFIG.TXT", text);
-        if (readOnly && mount("tmpfs", stage.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr) != 0)
+        if (readOnly &&
+            mount("tmpfs", stage.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr) != 0)
             reason_ = std::string("cannot make the card read-only: ") + std::strerror(errno);
         else if (mount(stage.c_str(), where.c_str(), nullptr, MS_BIND, nullptr) != 0)
             reason_ = std::string("cannot bind the card: ") + std::strerror(errno);

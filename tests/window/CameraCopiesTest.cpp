@@ -35,7 +35,8 @@ class CameraCopiesTest : public FileWorkflowTest {
         return *cards_.back();
     }
     bool cardsMounted() const {
-        return std::all_of(cards_.begin(), cards_.end(), [](const auto& c) { return c->mounted(); });
+        return std::all_of(cards_.begin(), cards_.end(),
+                           [](const auto& c) { return c->mounted(); });
     }
     // Waits for the window to list every card plugged in.
     bool allListed() {
@@ -107,7 +108,8 @@ TEST_F(CameraCopiesTest, EachCameraTickedGetsTheSettingsAndKeepsItsIdentificatio
     plugIn(QStringLiteral("copies-ro"), ConfigFile{{{kLens, 0}}}, true);
     if (!cardsMounted())
         GTEST_SKIP() << "cards cannot be mounted here";
-    ASSERT_TRUE(allListed()) << cameraRowsOf(window.get()).join(QStringLiteral(" | ")).toStdString();
+    ASSERT_TRUE(allListed())
+        << cameraRowsOf(window.get()).join(QStringLiteral(" | ")).toStdString();
     const std::string unsupported = readWholeFile(fileOf(QStringLiteral("copies-230")));
     const std::string readOnly = readWholeFile(fileOf(QStringLiteral("copies-ro")));
 
@@ -145,7 +147,8 @@ TEST_F(CameraCopiesTest, EachCameraTickedGetsTheSettingsAndKeepsItsIdentificatio
         EXPECT_EQ(copied.getCameraValue(kLens), 2) << name;
     }
     // The card-format line is one of firmware 2.18 on.
-    EXPECT_EQ(readWholeFile(fileOf(QStringLiteral("copies-217"))).find("Format"), std::string::npos);
+    EXPECT_EQ(readWholeFile(fileOf(QStringLiteral("copies-217"))).find("Format"),
+              std::string::npos);
     EXPECT_EQ(readWholeFile(fileOf(QStringLiteral("copies-230"))), unsupported);
     EXPECT_EQ(readWholeFile(fileOf(QStringLiteral("copies-ro"))), readOnly);
 }

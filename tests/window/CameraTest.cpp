@@ -599,13 +599,15 @@ TEST_F(CameraTest, EjectAllEjectsTheCamerasSaved) {
     ASSERT_TRUE(showsRows({QStringLiteral("Camera CAM_ODD connected")}));
     QStringList calls = fake->calls();
     calls.sort();
-    EXPECT_EQ(calls, (QStringList{QStringLiteral("PowerOff /org/freedesktop/UDisks2/drives/Camera_0"),
-                                  QStringLiteral("PowerOff /org/freedesktop/UDisks2/drives/Camera_1"),
-                                  QStringLiteral("Unmount ") + one, QStringLiteral("Unmount ") + two}));
+    EXPECT_EQ(calls,
+              (QStringList{QStringLiteral("PowerOff /org/freedesktop/UDisks2/drives/Camera_0"),
+                           QStringLiteral("PowerOff /org/freedesktop/UDisks2/drives/Camera_1"),
+                           QStringLiteral("Unmount ") + one, QStringLiteral("Unmount ") + two}));
     EXPECT_FALSE(d().statusText().contains(QStringLiteral("was removed")));
     EXPECT_EQ(window->findChild<QWidget*>(QStringLiteral("keepSettingsButton")), nullptr);
     KaveloConfigParser copied;
-    ASSERT_TRUE(copied.readConfigFile(pathIn(QStringLiteral("two/CONFIG.TXT")).toUtf8().constData()));
+    ASSERT_TRUE(
+        copied.readConfigFile(pathIn(QStringLiteral("two/CONFIG.TXT")).toUtf8().constData()));
     EXPECT_EQ(copied.getCameraValue(kLens), 2);
 }
 

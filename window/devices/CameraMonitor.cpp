@@ -8,9 +8,8 @@
 
 bool operator==(const Card& a, const Card& b) {
     return a.name == b.name && a.mountPoint == b.mountPoint && a.configPath == b.configPath &&
-           a.firmware == b.firmware &&
-           a.supported == b.supported && a.fileSystem == b.fileSystem && a.drive == b.drive &&
-           a.canPowerOff == b.canPowerOff;
+           a.firmware == b.firmware && a.supported == b.supported && a.fileSystem == b.fileSystem &&
+           a.drive == b.drive && a.canPowerOff == b.canPowerOff;
 }
 
 CameraMonitor* CameraMonitor::create(QObject* parent) {

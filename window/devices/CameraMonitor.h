@@ -15,7 +15,7 @@ struct Card {
     QString name;       // the volume's label, or its folder's name
     QString mountPoint; // empty while not mounted
     QString configPath; // the camera's configuration file; empty when it holds none
-    QString firmware; // the firmware identifier text its file names
+    QString firmware;   // the firmware identifier text its file names
     bool supported = false;
     QString fileSystem; // the storage service's object of the file system, if any
     QString drive;      // and of its drive

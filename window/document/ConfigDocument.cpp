@@ -50,7 +50,6 @@ void ConfigDocument::mirrorPath() {
 
 namespace {
 
-
 struct ReadOutcome {
     bool loaded = false;
     KaveloConfigParser parser;

@@ -66,6 +66,7 @@ CameraChoiceDialog::CameraChoiceDialog(const QList<Card>& cameras, const QString
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
     enableApply();
+    setMinimumWidth(440);
 }
 
 QList<Card> CameraChoiceDialog::chosen() const {

@@ -17,8 +17,7 @@ class CameraChoiceDialog : public QDialog {
 
   public:
     // `openCardMount` is the mount point of the open file's card, or empty.
-    CameraChoiceDialog(const QList<Card>& cameras, const QString& openCardMount,
-                       QWidget* parent);
+    CameraChoiceDialog(const QList<Card>& cameras, const QString& openCardMount, QWidget* parent);
 
     // The cameras ticked, in the order listed.
     QList<Card> chosen() const;

@@ -19,17 +19,22 @@ CameraCopyLine lineFor(const CameraCopy& copy) {
     case CameraCopy::savedAndChecked:
         return {CameraCopyLine::savedAndChecked, {}, QStringLiteral("saved and checked")};
     case CameraCopy::notChecked:
-        return {CameraCopyLine::notSaved, {},
+        return {CameraCopyLine::notSaved,
+                {},
                 QStringLiteral("not checked: the file read back holds other settings")};
     case CameraCopy::notSaved:
-        return {CameraCopyLine::notSaved, {},
+        return {CameraCopyLine::notSaved,
+                {},
                 QStringLiteral("not saved: %1").arg(saveFailureReason(copy.save.error))};
     case CameraCopy::busy:
-        return {CameraCopyLine::notSaved, {},
+        return {CameraCopyLine::notSaved,
+                {},
                 QStringLiteral("not saved: another program is using its file")};
     case CameraCopy::unreadable:
-        return {CameraCopyLine::notSaved, {},
-                QStringLiteral("not saved: its file cannot be read (%1)").arg(oneLine(copy.reason))};
+        return {
+            CameraCopyLine::notSaved,
+            {},
+            QStringLiteral("not saved: its file cannot be read (%1)").arg(oneLine(copy.reason))};
     case CameraCopy::refused:
     case CameraCopy::wouldChange: // no dry run here
         break;
@@ -75,8 +80,8 @@ void CameraCopyRun::copyNext() {
     std::function<CameraCopy()> work = [path = lines_.at(index).card.configPath.toStdString(),
                                         values = values_, setsClock = setsClock_] {
         CameraCopyOptions options;
-        options.clock = setsClock ? CameraCopyOptions::Clock::set
-                                  : CameraCopyOptions::Clock::leaveAlone;
+        options.clock =
+            setsClock ? CameraCopyOptions::Clock::set : CameraCopyOptions::Clock::leaveAlone;
         options.lockLimit = kLockLimit;
         return copyIntoCamera(
             path, [&values](const KaveloConfigParser&) { return values; }, options);

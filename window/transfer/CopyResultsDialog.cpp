@@ -13,9 +13,10 @@ QString copySummary(const QList<CameraCopyLine>& lines) {
         return line.kind == CameraCopyLine::savedAndChecked;
     });
     const auto count = lines.size();
-    return count == 1 ? (saved == 1 ? QStringLiteral("Saved and checked on 1 camera")
-                                    : QStringLiteral("Not saved on 1 camera"))
-                      : QStringLiteral("Saved and checked on %1 of %2 cameras").arg(saved).arg(count);
+    return count == 1
+               ? (saved == 1 ? QStringLiteral("Saved and checked on 1 camera")
+                             : QStringLiteral("Not saved on 1 camera"))
+               : QStringLiteral("Saved and checked on %1 of %2 cameras").arg(saved).arg(count);
 }
 
 CopyResultsDialog::CopyResultsDialog(const QList<CameraCopyLine>& lines, bool canEject,
@@ -43,8 +44,8 @@ CopyResultsDialog::CopyResultsDialog(const QList<CameraCopyLine>& lines, bool ca
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     if (canEject && !saved.isEmpty()) {
-        QPushButton* eject = buttons->addButton(QStringLiteral("&Eject All"),
-                                                QDialogButtonBox::ActionRole);
+        QPushButton* eject =
+            buttons->addButton(QStringLiteral("&Eject All"), QDialogButtonBox::ActionRole);
         eject->setObjectName(QStringLiteral("ejectAllButton"));
         eject->setToolTip(QStringLiteral("Unmount and power off the cameras saved, so that they "
                                          "can be removed"));

@@ -42,7 +42,8 @@ SettingValues helmet() {
 CameraCopy copyHelmet(const std::string& path, CameraCopyOptions options = {}) {
     CameraCopy copy;
     stderrOf([&] {
-        copy = copyIntoCamera(path, [](const KaveloConfigParser&) { return helmet(); }, options);
+        copy = copyIntoCamera(
+            path, [](const KaveloConfigParser&) { return helmet(); }, options);
     });
     return copy;
 }
@@ -91,9 +92,9 @@ TEST(CameraCopy, NothingButACheckedSaveTouchesTheFile) {
     dryRun.dryRun = true;
     const CameraCopy preview = copyHelmet(path, dryRun);
     EXPECT_EQ(preview.result, CameraCopy::wouldChange);
-    EXPECT_EQ(changedSettings(preview.before.settings(), preview.after.settings()),
-              (std::vector<int>{rules::kVideoMode1.clipLength, rules::kVideoMode1.loopRecording,
-                                kLens}));
+    EXPECT_EQ(
+        changedSettings(preview.before.settings(), preview.after.settings()),
+        (std::vector<int>{rules::kVideoMode1.clipLength, rules::kVideoMode1.loopRecording, kLens}));
     EXPECT_EQ(readWholeFile(path), text);
 
     CameraCopyOptions impatient;
@@ -120,9 +121,9 @@ TEST(CameraCopy, TheClockIsSetUnlessLeftAlone) {
     const ScratchDirectory scratch;
     using Clock = CameraCopyOptions::Clock;
     const std::string path = cameraFile(scratch, "CONFIG.TXT", "KAVELO FW v2.20");
-    for (const auto& [clock, placeholder] : {std::pair{Clock::camerasOwn, false},
-                                             std::pair{Clock::leaveAlone, true},
-                                             std::pair{Clock::set, false}}) {
+    for (const auto& [clock, placeholder] :
+         {std::pair{Clock::camerasOwn, false}, std::pair{Clock::leaveAlone, true},
+          std::pair{Clock::set, false}}) {
         CameraCopyOptions options;
         options.clock = clock;
         ASSERT_EQ(copyHelmet(path, options).result, CameraCopy::savedAndChecked);

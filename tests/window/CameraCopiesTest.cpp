@@ -173,7 +173,7 @@ TEST_F(CameraCopiesTest, CancelStopsBeforeTheNextCamera) {
     apply(dialog, names_);
     auto* progress = window->findChild<QProgressDialog*>(QStringLiteral("copyProgress"));
     ASSERT_NE(progress, nullptr);
-    QTest::qWait(250);
+    QTest::qWait(100);
     EXPECT_FALSE(progress->isVisible());
     ASSERT_TRUE(QTest::qWaitFor([&] { return progress->isVisible(); }, 1500));
     progress->findChild<QPushButton*>()->click();

@@ -15,6 +15,7 @@
 #include "StatusMessages.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QProgressDialog>
 
@@ -55,10 +56,12 @@ void MyAppDelegate::applyToCameras() {
 
 void MyAppDelegate::copyToCameras(QList<Card> chosen) {
     const int total = static_cast<int>(chosen.size());
-    auto* progress = new QProgressDialog(QStringLiteral("Applying the settings…"),
-                                         QStringLiteral("Cancel"), 0, total, window);
+    auto* progress = new QProgressDialog(
+        QCoreApplication::translate("MyAppDelegate", "Applying the settings…"),
+        QCoreApplication::translate("MyAppDelegate", "Cancel"), 0, total, window);
     progress->setObjectName(QStringLiteral("copyProgress"));
-    progress->setWindowTitle(QStringLiteral("Apply to Connected Cameras"));
+    progress->setWindowTitle(
+        QCoreApplication::translate("MyAppDelegate", "Apply to Connected Cameras"));
     progress->setWindowModality(Qt::WindowModal);
     progress->setAutoClose(false);
     progress->setAutoReset(false);
@@ -71,7 +74,8 @@ void MyAppDelegate::copyToCameras(QList<Card> chosen) {
     const auto open = std::find_if(chosen.begin(), chosen.end(),
                                    [&](const Card& card) { return holdsFile(card, openMount); });
     if (open != chosen.end()) {
-        progress->setLabelText(QStringLiteral("Saving %1…").arg(open->name));
+        progress->setLabelText(
+            QCoreApplication::translate("MyAppDelegate", "Saving %1…").arg(open->name));
         first.append(saveOpenCamera(*open));
         chosen.erase(open);
     }
@@ -81,7 +85,8 @@ void MyAppDelegate::copyToCameras(QList<Card> chosen) {
     connect(progress, &QProgressDialog::canceled, run, &CameraCopyRun::cancel);
     connect(run, &CameraCopyRun::progressed, progress,
             [progress, offset = first.size()](int done, const QString& name) {
-                progress->setLabelText(QStringLiteral("Saving %1…").arg(name));
+                progress->setLabelText(
+                    QCoreApplication::translate("MyAppDelegate", "Saving %1…").arg(name));
                 progress->setValue(static_cast<int>(offset) + done);
             });
     connect(run, &CameraCopyRun::finished, this, [this, run, progress, first] {
@@ -99,7 +104,8 @@ CameraCopyLine MyAppDelegate::saveOpenCamera(const Card& card) {
     const QString path = document_->path();
     const ConfigDocument::Save attempt = document_->save();
     const auto notSaved = [&](const QString& why) {
-        return CameraCopyLine{CameraCopyLine::notSaved, card, QStringLiteral("not saved: ") + why};
+        return CameraCopyLine{CameraCopyLine::notSaved, card,
+                              QCoreApplication::translate("MyAppDelegate", "not saved: ") + why};
     };
     switch (attempt.result) {
     case ConfigDocument::Save::saved: {
@@ -109,22 +115,29 @@ CameraCopyLine MyAppDelegate::saveOpenCamera(const Card& card) {
             [file = path.toStdString(), values] { return readsBackAs(file, values); },
             kCardWaitLimit);
         if (checked.value_or(false))
-            return {CameraCopyLine::savedAndChecked, card, QStringLiteral("saved and checked")};
+            return {CameraCopyLine::savedAndChecked, card,
+                    QCoreApplication::translate("MyAppDelegate", "saved and checked")};
         return {CameraCopyLine::notSaved, card,
-                QStringLiteral("not checked: the file read back holds other settings")};
+                QCoreApplication::translate(
+                    "MyAppDelegate", "not checked: the file read back holds other settings")};
     }
     case ConfigDocument::Save::changed:
-        return notSaved(QStringLiteral("another program changed its file since it was opened; "
-                                       "Save asks what to do"));
+        return notSaved(QCoreApplication::translate(
+            "MyAppDelegate", "another program changed its file since it was opened; "
+                             "Save asks what to do"));
     case ConfigDocument::Save::deleted:
-        return notSaved(QStringLiteral("its file was deleted since it was opened; Save asks "
-                                       "what to do"));
+        return notSaved(QCoreApplication::translate(
+            "MyAppDelegate", "its file was deleted since it was opened; Save asks "
+                             "what to do"));
     case ConfigDocument::Save::otherCamera:
-        return notSaved(QStringLiteral("another camera's file is there now"));
+        return notSaved(
+            QCoreApplication::translate("MyAppDelegate", "another camera's file is there now"));
     case ConfigDocument::Save::busy:
-        return notSaved(QStringLiteral("another program is using its file"));
+        return notSaved(
+            QCoreApplication::translate("MyAppDelegate", "another program is using its file"));
     case ConfigDocument::Save::notAnswering:
-        return notSaved(QStringLiteral("the card is not answering; what it holds now is unknown"));
+        return notSaved(QCoreApplication::translate(
+            "MyAppDelegate", "the card is not answering; what it holds now is unknown"));
     case ConfigDocument::Save::failed:
         break;
     }

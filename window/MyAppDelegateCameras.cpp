@@ -13,6 +13,7 @@
 #include "WindowTitle.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -22,8 +23,9 @@
 
 namespace {
 
-const char kNoStorageService[] = "Ejecting a card needs the desktop's storage service (UDisks2), "
-                                 "which is not running";
+const char kNoStorageService[] =
+    QT_TRANSLATE_NOOP("MyAppDelegate", "Ejecting a card needs the desktop's storage service "
+                                       "(UDisks2), which is not running");
 
 // The rows leave the window at once, so that their buttons' access keys are
 // free for the new rows; they are deleted once the event loop is back, as a
@@ -62,10 +64,11 @@ void addRow(QWidget* area, const QString& text, const QString& button, const QSt
 } // namespace
 
 void MyAppDelegate::watchCameras() {
-    ejectButton_ = new QPushButton(QStringLiteral("Eject"), window);
+    ejectButton_ = new QPushButton(QCoreApplication::translate("MyAppDelegate", "Eject"), window);
     ejectButton_->setObjectName(QStringLiteral("ejectButton"));
-    ejectButton_->setToolTip(QStringLiteral("Unmount the card and power it off, so that it can "
-                                            "be removed"));
+    ejectButton_->setToolTip(QCoreApplication::translate(
+        "MyAppDelegate", "Unmount the card and power it off, so that it can "
+                         "be removed"));
     ejectButton_->hide();
     findInWindow<QStatusBar>(window, "statusBar")->addPermanentWidget(ejectButton_);
     connect(ejectButton_, &QPushButton::clicked, this, [this] { ejectCamera(); });
@@ -77,7 +80,7 @@ void MyAppDelegate::watchCameras() {
     connect(cameraMonitor_, &CameraMonitor::mounted, this,
             [this](const Card& card) { openCamera(card.configPath); });
     connect(cameraMonitor_, &CameraMonitor::ejected, this, [this](const QString& name) {
-        showStatus(QStringLiteral("%1 can be removed now").arg(name));
+        showStatus(QCoreApplication::translate("MyAppDelegate", "%1 can be removed now").arg(name));
         ejectButton_->setEnabled(true);
     });
     connect(cameraMonitor_, &CameraMonitor::failed, this, [this](const QString& message) {
@@ -99,27 +102,34 @@ void MyAppDelegate::showCameras() {
     const QList<Card> cameras = cameraMonitor_->cameras();
     for (int i = 0; i < cameras.size(); ++i) {
         const Card card = cameras.at(i);
-        addRow(area, QStringLiteral("Camera %1 connected").arg(card.name), QStringLiteral("Open"),
+        addRow(area,
+               QCoreApplication::translate("MyAppDelegate", "Camera %1 connected").arg(card.name),
+               QCoreApplication::translate("MyAppDelegate", "Open"),
                QStringLiteral("openCamera%1").arg(i),
                [this, path = card.configPath] { openCamera(path); });
     }
     const QList<Card> unmounted = cameraMonitor_->unmountedCards();
     for (int i = 0; i < unmounted.size(); ++i) {
         const Card card = unmounted.at(i);
-        addRow(area, QStringLiteral("Card %1 is not mounted").arg(card.name),
-               QStringLiteral("Mount and open"), QStringLiteral("mountCard%1").arg(i),
-               [this, card] { cameraMonitor_->mount(card); });
+        addRow(
+            area,
+            QCoreApplication::translate("MyAppDelegate", "Card %1 is not mounted").arg(card.name),
+            QCoreApplication::translate("MyAppDelegate", "Mount and open"),
+            QStringLiteral("mountCard%1").arg(i), [this, card] { cameraMonitor_->mount(card); });
     }
     // A card that did not answer in time is looked at again on the next change.
     for (const Card& card : cameraMonitor_->notAnswering())
-        addRow(area, QStringLiteral("Card %1 is not answering").arg(card.name), QString(),
-               QString(), {});
+        addRow(
+            area,
+            QCoreApplication::translate("MyAppDelegate", "Card %1 is not answering").arg(card.name),
+            QString(), QString(), {});
     assignMnemonics(window);
 
     auto* eject = findInWindow<QAction>(window, "actionEject");
     eject->setEnabled(cameraMonitor_->canMountAndEject() && !cameras.isEmpty());
-    eject->setToolTip(cameraMonitor_->canMountAndEject() ? QString()
-                                                         : QString::fromLatin1(kNoStorageService));
+    eject->setToolTip(cameraMonitor_->canMountAndEject()
+                          ? QString()
+                          : QCoreApplication::translate("MyAppDelegate", kNoStorageService));
     enableApplyToCameras();
 
     // A file loaded before the storage service answered (one opened at
@@ -148,8 +158,8 @@ void MyAppDelegate::showCameras() {
         // (A card the user ejected is expected to go: the eject says so.)
         showStatus(cardRemovedStatus(document_->volume(), path));
         notice_->showNotice(cardRemovedStatus(document_->volume(), path));
-        notice_->addButton(QStringLiteral("Keep my settings"), QStringLiteral("keepSettingsButton"),
-                           [] {});
+        notice_->addButton(QCoreApplication::translate("MyAppDelegate", "Keep my settings"),
+                           QStringLiteral("keepSettingsButton"), [] {});
     }
 }
 
@@ -178,12 +188,13 @@ void MyAppDelegate::ejectCamera() {
     if (card == nullptr && cameras.size() == 1)
         card = &cameras.constFirst();
     if (card == nullptr) {
-        showStatus(QStringLiteral("No camera to eject: open its file first, or plug in only one"));
+        showStatus(QCoreApplication::translate(
+            "MyAppDelegate", "No camera to eject: open its file first, or plug in only one"));
         return;
     }
     // The button stays, greyed, until the outcome is known.
     const bool offered = !ejectButton_->isHidden();
-    showStatus(QStringLiteral("Ejecting %1…").arg(card->name));
+    showStatus(QCoreApplication::translate("MyAppDelegate", "Ejecting %1…").arg(card->name));
     if (offered) {
         ejectButton_->setEnabled(false);
         ejectButton_->show();

@@ -12,6 +12,7 @@
 #include "SettingsForm.h"
 #include "StatusMessages.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -28,9 +29,9 @@ void MyAppDelegate::saveCopy() {
         return;
     }
     const int error = document_->saveCopy(*chosen);
-    showStatus(error == 0
-                   ? QStringLiteral("Saved a copy as %1").arg(QDir::toNativeSeparators(*chosen))
-                   : notSavedStatus(*chosen, error));
+    showStatus(error == 0 ? QCoreApplication::translate("MyAppDelegate", "Saved a copy as %1")
+                                .arg(QDir::toNativeSeparators(*chosen))
+                          : notSavedStatus(*chosen, error));
 }
 
 void MyAppDelegate::revertFile() {
@@ -38,11 +39,15 @@ void MyAppDelegate::revertFile() {
         return;
     const QString name = QFileInfo(document_->path()).fileName();
     if (document_->isModified() &&
-        askQuestion({QStringLiteral("Revert to %1 as the card holds it?").arg(name),
-                     QStringLiteral("Your changes since it was opened or saved are lost."),
-                     QMessageBox::Discard | QMessageBox::Cancel,
-                     QMessageBox::Cancel,
-                     {{QMessageBox::Discard, QStringLiteral("Revert")}}}) != QMessageBox::Discard)
+        askQuestion(
+            {QCoreApplication::translate("MyAppDelegate", "Revert to %1 as the card holds it?")
+                 .arg(name),
+             QCoreApplication::translate("MyAppDelegate",
+                                         "Your changes since it was opened or saved are lost."),
+             QMessageBox::Discard | QMessageBox::Cancel,
+             QMessageBox::Cancel,
+             {{QMessageBox::Discard, QCoreApplication::translate("MyAppDelegate", "Revert")}}}) !=
+            QMessageBox::Discard)
         return;
     loadFile(document_->path());
 }
@@ -57,12 +62,11 @@ void MyAppDelegate::applySettingsFrom() {
     const ConfigDocument::Other other = document_->readOther(*chosen);
     if (!other.read) {
         // Refused as a load refuses it, and nothing changes.
-        const std::string message = load_messages::failureMessage(other.parser.getRevisionNumber(),
-                                                                  other.parser.getFirmwareNumber());
-        showStatus(refusedStatus(
-            *chosen, QString::fromStdString(other.finding.empty() ? message : other.finding),
-            document_->path()));
-        showAlert(QString::fromStdString(message));
+        const QString message =
+            refusalAlert(other.parser.getRevisionNumber(), other.parser.getFirmwareNumber());
+        showStatus(refusedStatus(*chosen, other.finding.isEmpty() ? message : other.finding,
+                                 document_->path()));
+        showAlert(message);
         return;
     }
     const SettingValues before = mCF.settings();
@@ -73,9 +77,12 @@ void MyAppDelegate::applySettingsFrom() {
     int changed = 0;
     for (int i = 0; i < kSettingCount; ++i)
         changed += before[static_cast<std::size_t>(i)] != mCF.getCameraValue(i) ? 1 : 0;
-    document_->recordChange(QStringLiteral("Apply Settings From"), before);
-    showStatus(QStringLiteral("Took the settings of %1: %2 changed")
-                   .arg(QDir::toNativeSeparators(*chosen),
-                        changed == 1 ? QStringLiteral("1 setting")
-                                     : QStringLiteral("%1 settings").arg(changed)));
+    document_->recordChange(QCoreApplication::translate("MyAppDelegate", "Apply Settings From"),
+                            before);
+    showStatus(
+        QCoreApplication::translate("MyAppDelegate", "Took the settings of %1: %2 changed")
+            .arg(QDir::toNativeSeparators(*chosen),
+                 changed == 1
+                     ? QCoreApplication::translate("MyAppDelegate", "1 setting")
+                     : QCoreApplication::translate("MyAppDelegate", "%1 settings").arg(changed)));
 }

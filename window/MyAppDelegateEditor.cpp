@@ -11,6 +11,7 @@
 #include "StatusLine.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
@@ -26,10 +27,12 @@ void MyAppDelegate::setUpEditor() {
     connect(document_, &ConfigDocument::settingsRestored, this, [this] { updateAllControls(); });
     connect(form_, &SettingsForm::edited, document_, &ConfigDocument::recordChange);
     auto* edit = findInWindow<QMenu>(window, "menuEdit");
-    QAction* undo = history()->createUndoAction(edit, QStringLiteral("&Undo"));
+    QAction* undo =
+        history()->createUndoAction(edit, QCoreApplication::translate("MyAppDelegate", "&Undo"));
     undo->setObjectName(QStringLiteral("actionUndo"));
     undo->setShortcuts(QKeySequence::Undo);
-    QAction* redo = history()->createRedoAction(edit, QStringLiteral("&Redo"));
+    QAction* redo =
+        history()->createRedoAction(edit, QCoreApplication::translate("MyAppDelegate", "&Redo"));
     redo->setObjectName(QStringLiteral("actionRedo"));
     redo->setShortcuts(QKeySequence::Redo);
     edit->addAction(undo);

@@ -14,15 +14,18 @@
 #include "StatusMessages.h"
 
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPushButton>
 #include <QTabWidget>
 
 namespace {
 
-const char kSaved[] = "Configuration file saved successfully! \nSafely remove your camera and "
-                      "load the new configuration";
-const char kNotSaved[] = "Configuration file NOT saved! \nProblem during file writing!";
+const char kSaved[] =
+    QT_TRANSLATE_NOOP("Alerts", "Configuration file saved successfully! \nSafely "
+                                "remove your camera and load the new configuration");
+const char kNotSaved[] =
+    QT_TRANSLATE_NOOP("Alerts", "Configuration file NOT saved! \nProblem during file writing!");
 
 QString fileName(const QString& path) {
     return QFileInfo(path).fileName();
@@ -49,8 +52,8 @@ void MyAppDelegate::showFileChange(FileChange change) {
         return;
     case FileChange::changed:
         notice_->showNotice(changedElsewhereNotice(path, onCard));
-        notice_->addButton(QStringLiteral("Reload"), QStringLiteral("reloadButton"),
-                           [this] { reloadFile(); });
+        notice_->addButton(QCoreApplication::translate("MyAppDelegate", "Reload"),
+                           QStringLiteral("reloadButton"), [this] { reloadFile(); });
         break;
     case FileChange::deleted:
         if (document_->cardGone())
@@ -61,8 +64,8 @@ void MyAppDelegate::showFileChange(FileChange change) {
         showOtherCamera();
         return;
     }
-    notice_->addButton(QStringLiteral("Keep my settings"), QStringLiteral("keepSettingsButton"),
-                       [] {});
+    notice_->addButton(QCoreApplication::translate("MyAppDelegate", "Keep my settings"),
+                       QStringLiteral("keepSettingsButton"), [] {});
     assignMnemonics(window);
 }
 
@@ -73,13 +76,13 @@ void MyAppDelegate::showOtherCamera() {
     const QString text =
         otherCameraStatus(path, QString::fromStdString(document_->found().firmwareString));
     notice_->showNotice(text);
-    notice_->addButton(QStringLiteral("Open That Camera's File"),
+    notice_->addButton(QCoreApplication::translate("MyAppDelegate", "Open That Camera's File"),
                        QStringLiteral("openOtherCameraButton"), [this, path] {
                            if (mayLoseChanges())
                                loadFile(path);
                        });
-    notice_->addButton(QStringLiteral("Keep my settings"), QStringLiteral("keepSettingsButton"),
-                       [] {});
+    notice_->addButton(QCoreApplication::translate("MyAppDelegate", "Keep my settings"),
+                       QStringLiteral("keepSettingsButton"), [] {});
     assignMnemonics(window);
     showStatus(text);
 }
@@ -93,20 +96,26 @@ void MyAppDelegate::reloadFile() {
 bool MyAppDelegate::mayReplace(const ConfigDocument::Save& attempt) {
     const QString name = fileName(document_->path());
     if (attempt.result == ConfigDocument::Save::deleted)
-        return askQuestion({QStringLiteral("%1 was deleted since it was opened.").arg(name),
-                            QStringLiteral("Save makes it again with the settings in this "
-                                           "window."),
+        return askQuestion({QCoreApplication::translate("MyAppDelegate",
+                                                        "%1 was deleted since it was opened.")
+                                .arg(name),
+                            QCoreApplication::translate(
+                                "MyAppDelegate", "Save makes it again with the settings in this "
+                                                 "window."),
                             QMessageBox::Save | QMessageBox::Cancel, QMessageBox::Save}) ==
                QMessageBox::Save;
     switch (askQuestion(
-        {QStringLiteral("%1 was changed by another program since it was opened.").arg(name),
-         QStringLiteral("Overwrite replaces that change with the settings in this "
-                        "window. Reload shows what the file holds now; your "
-                        "changes are lost."),
+        {QCoreApplication::translate("MyAppDelegate",
+                                     "%1 was changed by another program since it was opened.")
+             .arg(name),
+         QCoreApplication::translate("MyAppDelegate",
+                                     "Overwrite replaces that change with the settings in this "
+                                     "window. Reload shows what the file holds now; your "
+                                     "changes are lost."),
          QMessageBox::Save | QMessageBox::Reset | QMessageBox::Cancel,
          QMessageBox::Cancel,
-         {{QMessageBox::Save, QStringLiteral("Overwrite")},
-          {QMessageBox::Reset, QStringLiteral("Reload")}}})) {
+         {{QMessageBox::Save, QCoreApplication::translate("MyAppDelegate", "Overwrite")},
+          {QMessageBox::Reset, QCoreApplication::translate("MyAppDelegate", "Reload")}}})) {
     case QMessageBox::Save:
         return true;
     case QMessageBox::Reset:
@@ -121,16 +130,20 @@ bool MyAppDelegate::mayReplace(const ConfigDocument::Save& attempt) {
 // the new text fits where the file is: the user may take the small risk.
 bool MyAppDelegate::mayWriteInPlace() {
     const QString name = fileName(document_->path());
-    return askQuestion({QStringLiteral("There is no room on the card for the safety copy "
-                                       "that a save writes first."),
-                        QStringLiteral("The new settings fit in the space %1 already takes, so "
-                                       "they can be written over it directly. If the card is "
-                                       "pulled out or the camera loses power in those "
-                                       "milliseconds, %1 may be left damaged.")
-                            .arg(name),
-                        QMessageBox::Save | QMessageBox::Cancel,
-                        QMessageBox::Cancel,
-                        {{QMessageBox::Save, QStringLiteral("Write in Place")}}}) ==
+    return askQuestion(
+               {QCoreApplication::translate("MyAppDelegate",
+                                            "There is no room on the card for the safety copy "
+                                            "that a save writes first."),
+                QCoreApplication::translate(
+                    "MyAppDelegate", "The new settings fit in the space %1 already takes, so "
+                                     "they can be written over it directly. If the card is "
+                                     "pulled out or the camera loses power in those "
+                                     "milliseconds, %1 may be left damaged.")
+                    .arg(name),
+                QMessageBox::Save | QMessageBox::Cancel,
+                QMessageBox::Cancel,
+                {{QMessageBox::Save,
+                  QCoreApplication::translate("MyAppDelegate", "Write in Place")}}}) ==
            QMessageBox::Save;
 }
 
@@ -141,7 +154,7 @@ void MyAppDelegate::saveConfigFile(QObject*) {
     // would put the file on the computer rather than the card.
     if (document_->cardGone()) {
         showStatus(notSavedStatus(path, ENODEV));
-        showAlert(QString::fromLatin1(kNotSaved));
+        showAlert(QCoreApplication::translate("Alerts", kNotSaved));
         return;
     }
     ConfigDocument::Save attempt = document_->save();
@@ -160,7 +173,7 @@ void MyAppDelegate::saveConfigFile(QObject*) {
         showStatus(savedStatus(path));
         if (savedToEjectableCard(path))
             ejectButton_->show();
-        showAlert(QString::fromLatin1(kSaved));
+        showAlert(QCoreApplication::translate("Alerts", kSaved));
         return;
     case ConfigDocument::Save::otherCamera:
         showOtherCamera();
@@ -175,5 +188,5 @@ void MyAppDelegate::saveConfigFile(QObject*) {
         showStatus(notSavedStatus(path, mCF.lastWriteError()));
         break;
     }
-    showAlert(QString::fromLatin1(kNotSaved));
+    showAlert(QCoreApplication::translate("Alerts", kNotSaved));
 }

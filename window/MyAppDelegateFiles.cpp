@@ -17,6 +17,7 @@
 #include <cerrno>
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QKeySequence>
 #include <QPushButton>
@@ -29,14 +30,17 @@
 
 namespace {
 
-const char kLoaded[] =
-    "Configuration file loaded successfully! \nChange the configuration than pres the Save button";
-const char kTypeUnknown[] = "Error when trying to detect the type of file!";
-const char kNotText[] = "Unknown file format!";
-const char kPathTooLong[] = "File path too long!";
+const char kLoaded[] = QT_TRANSLATE_NOOP("Alerts", "Configuration file loaded successfully! "
+                                                   "\nChange the configuration than pres the Save "
+                                                   "button");
+const char kTypeUnknown[] =
+    QT_TRANSLATE_NOOP("Alerts", "Error when trying to detect the type of file!");
+const char kNotText[] = QT_TRANSLATE_NOOP("Alerts", "Unknown file format!");
+const char kPathTooLong[] = QT_TRANSLATE_NOOP("Alerts", "File path too long!");
 
-void alert(const std::string& message) {
-    showAlert(QString::fromStdString(message));
+// An alert of the file workflow, in the user's language.
+void alert(const char* message) {
+    showAlert(QCoreApplication::translate("Alerts", message));
 }
 
 // The menu commands answer the keys that the desktop uses for them; where it
@@ -151,11 +155,13 @@ bool MyAppDelegate::mayLoseChanges() {
         changesAnswered_)
         return true;
     const QString name = QFileInfo(document_->path()).fileName();
-    switch (askQuestion({QStringLiteral("Do you want to save the changes to %1?").arg(name),
-                         QStringLiteral("The settings in the window differ from the file. "
-                                        "Your changes are lost if you don't save them."),
-                         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
-                         QMessageBox::Save})) {
+    switch (askQuestion(
+        {QCoreApplication::translate("MyAppDelegate", "Do you want to save the changes to %1?")
+             .arg(name),
+         QCoreApplication::translate("MyAppDelegate",
+                                     "The settings in the window differ from the file. "
+                                     "Your changes are lost if you don't save them."),
+         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save})) {
     case QMessageBox::Save:
         saveConfigFile(nullptr);
         return !document_->isModified(); // a save that failed keeps them
@@ -179,25 +185,28 @@ void MyAppDelegate::loadFile(const QString& path) {
         notice_->dismiss();
         enableSaving();
         updateAllControls();
-        firstRowLabelOutlet->setStringValue(QStringLiteral("Firmware info: ") +
-                                            QString::fromUtf8(mCF.getFirmwareString()));
+        firstRowLabelOutlet->setStringValue(
+            QCoreApplication::translate("MyAppDelegate", "Firmware info: ") +
+            QString::fromUtf8(mCF.getFirmwareString()));
         secondRowLabelOutlet->setStringValue(
-            QStringLiteral("Revision info: ") + QString::fromUtf8(mCF.getRevisionString()) +
-            QStringLiteral("\t Camera time:") + QString::fromUtf8(mCF.getCameraTime()));
+            QCoreApplication::translate("MyAppDelegate", "Revision info: ") +
+            QString::fromUtf8(mCF.getRevisionString()) +
+            QCoreApplication::translate("MyAppDelegate", "\t Camera time:") +
+            QString::fromUtf8(mCF.getCameraTime()));
         // What the refresh's rule changed is no longer what the file holds,
         // and the marker and the status say so.
         noteLoadedCard(path);
         const QString changes = loadRuleChanges(load.read, mCF.settings());
         showStatus(loadedStatus(path) +
-                   (changes.isEmpty() ? QString() : QStringLiteral(". ") + changes));
+                   (changes.isEmpty()
+                        ? QString()
+                        : QCoreApplication::translate("MyAppDelegate", ". ") + changes));
         alert(kLoaded);
         return;
     }
     // The message names what the refused file held.
-    const std::string message =
-        load_messages::failureMessage(load.revisionNumber, load.firmwareNumber);
-    showStatus(refusedStatus(path,
-                             QString::fromStdString(load.finding.empty() ? message : load.finding),
-                             document_->path()));
-    alert(message);
+    const QString message = refusalAlert(load.revisionNumber, load.firmwareNumber);
+    showStatus(
+        refusedStatus(path, load.finding.isEmpty() ? message : load.finding, document_->path()));
+    showAlert(message);
 }

@@ -4,8 +4,23 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace load_messages {
+
+// A message as a text with %1-style places and what goes in them, so that
+// the settings window can show the text in the user's language.
+struct Message {
+    const char* text; // static: a marked text, or the system's reason
+    std::vector<std::string> arguments;
+};
+// The message with its places filled, in English.
+std::string filled(const Message& message);
+
+// failureMessage() and unreadableReason() as messages; the window translates
+// them under the context "LoadMessages".
+Message failure(int revisionNumber, int firmwareNumber);
+Message unreadable(const std::string& path);
 
 // The reason for a refused load, naming the identification that the reader
 // supports (rules::kFirstSupportedFirmware and its kin). Firmware versions are shown with a decimal

@@ -1,47 +1,83 @@
 #include "Settings.h"
 
 #include "CameraRules.h"
+#include "ShownText.h"
 
 #include <array>
 #include <cctype>
 #include <climits>
 #include <cstring>
 
-const char* const kFieldOfViewCaptions[2] = {"Wide", "Narrow"};
+const char* const kFieldOfViewCaptions[2] = {SHOWN_TEXT("Settings", "Wide"),
+                                             SHOWN_TEXT("Settings", "Narrow")};
 const char* const kResolutionCaptions[3] = {"1920x1080", "1280x720", "848x480"};
-const char* const kFrameRateCaptions[4] = {"60 fps", "50 fps", "30 fps", "25 fps"};
+const char* const kFrameRateCaptions[4] = {
+    SHOWN_TEXT("Settings", "60 fps"), SHOWN_TEXT("Settings", "50 fps"),
+    SHOWN_TEXT("Settings", "30 fps"), SHOWN_TEXT("Settings", "25 fps")};
 
 namespace {
 
-const char* const kOffOn[] = {"Off", "On"};
-const char* const kFlip[] = {"Normal", "Rotated 180\xC2\xB0"};
-const char* const kDateFormats[] = {"Year/Month/Day", "Day/Month/Year", "Month/Day/Year"};
-const char* const kClock[] = {"Keep the camera's clock", "Set the clock from this computer"};
-const char* const kModes[] = {"Video mode 1", "Video mode 2", "Photo"};
+const char* const kOffOn[] = {SHOWN_TEXT("Settings", "Off"), SHOWN_TEXT("Settings", "On")};
+const char* const kFlip[] = {SHOWN_TEXT("Settings", "Normal"),
+                             SHOWN_TEXT("Settings", "Rotated 180\xC2\xB0")};
+const char* const kDateFormats[] = {SHOWN_TEXT("Settings", "Year/Month/Day"),
+                                    SHOWN_TEXT("Settings", "Day/Month/Year"),
+                                    SHOWN_TEXT("Settings", "Month/Day/Year")};
+const char* const kClock[] = {SHOWN_TEXT("Settings", "Keep the camera's clock"),
+                              SHOWN_TEXT("Settings", "Set the clock from this computer")};
+const char* const kModes[] = {SHOWN_TEXT("Settings", "Video mode 1"),
+                              SHOWN_TEXT("Settings", "Video mode 2"),
+                              SHOWN_TEXT("Settings", "Photo")};
 // Resolution codes 0..5: a resolution column and a field of view each
 // (resolutionCode in CameraRules).
-const char* const kResolutionCodes[] = {"1920x1080 narrow", "1920x1080 wide", "1280x720 narrow",
-                                        "1280x720 wide",    "848x480 narrow", "848x480 wide"};
-const char* const kTimeLapse[] = {"Off", "0.25s", "0.5s", "1s", "2s", "5s", "10s", "30s", "60s"};
-const char* const kClipLength[] = {"3 min", "5 min", "10 min", "15 min", "Max"};
-const char* const kQuality[] = {"Low", "Medium", "High"};
+const char* const kResolutionCodes[] = {
+    SHOWN_TEXT("Settings", "1920x1080 narrow"), SHOWN_TEXT("Settings", "1920x1080 wide"),
+    SHOWN_TEXT("Settings", "1280x720 narrow"),  SHOWN_TEXT("Settings", "1280x720 wide"),
+    SHOWN_TEXT("Settings", "848x480 narrow"),   SHOWN_TEXT("Settings", "848x480 wide")};
+const char* const kTimeLapse[] = {
+    SHOWN_TEXT("Settings", "Off"), SHOWN_TEXT("Settings", "0.25s"), SHOWN_TEXT("Settings", "0.5s"),
+    SHOWN_TEXT("Settings", "1s"),  SHOWN_TEXT("Settings", "2s"),    SHOWN_TEXT("Settings", "5s"),
+    SHOWN_TEXT("Settings", "10s"), SHOWN_TEXT("Settings", "30s"),   SHOWN_TEXT("Settings", "60s")};
+const char* const kClipLength[] = {SHOWN_TEXT("Settings", "3 min"), SHOWN_TEXT("Settings", "5 min"),
+                                   SHOWN_TEXT("Settings", "10 min"),
+                                   SHOWN_TEXT("Settings", "15 min"), SHOWN_TEXT("Settings", "Max")};
+const char* const kQuality[] = {SHOWN_TEXT("Settings", "Low"), SHOWN_TEXT("Settings", "Medium"),
+                                SHOWN_TEXT("Settings", "High")};
 const char* const kFileFormat[] = {"MOV", "MP4"};
-const char* const kPhotoSizes[] = {"2304x1296 (3 MP)", "1920x1080 (2 MP)", "1280x720 (1 MP)"};
-const char* const kPowerOnDelays[] = {"None", "1 s", "3 s"};
-const char* const kAutoOffTimes[] = {"Never", "1 min", "3 min", "5 min"};
-const char* const kLenses[] = {"Standard", "Wide angle", "Fisheye"};
+const char* const kPhotoSizes[] = {SHOWN_TEXT("Settings", "2304x1296 (3 MP)"),
+                                   SHOWN_TEXT("Settings", "1920x1080 (2 MP)"),
+                                   SHOWN_TEXT("Settings", "1280x720 (1 MP)")};
+const char* const kPowerOnDelays[] = {SHOWN_TEXT("Settings", "None"), SHOWN_TEXT("Settings", "1 s"),
+                                      SHOWN_TEXT("Settings", "3 s")};
+const char* const kAutoOffTimes[] = {
+    SHOWN_TEXT("Settings", "Never"), SHOWN_TEXT("Settings", "1 min"),
+    SHOWN_TEXT("Settings", "3 min"), SHOWN_TEXT("Settings", "5 min")};
+const char* const kLenses[] = {SHOWN_TEXT("Settings", "Standard"),
+                               SHOWN_TEXT("Settings", "Wide angle"),
+                               SHOWN_TEXT("Settings", "Fisheye")};
 const char* const kLightFrequencies[] = {"50 Hz", "60 Hz"};
-const char* const kUsbModes[] = {"Mass storage", "Web camera"};
+const char* const kUsbModes[] = {SHOWN_TEXT("Settings", "Mass storage"),
+                                 SHOWN_TEXT("Settings", "Web camera")};
 const char* const kTvSystems[] = {"NTSC", "PAL"};
 const char* const kTvRatios[] = {"16:9", "4:3"};
 const char* const kCardFormats[] = {"FAT32", "exFAT"};
-const char* const kMotionTimeouts[] = {"5 s", "10 s", "30 s", "60 s"};
-const char* const kSensitivities[] = {"Low", "Medium", "High"};
-const char* const kWhiteBalances[] = {"Auto",        "Daylight", "Cloudy",   "Tungsten",
-                                      "Fluorescent", "Custom 1", "Custom 2", "Custom 3"};
-const char* const kColourEffects[] = {"Normal", "Black and white", "Sepia"};
+const char* const kMotionTimeouts[] = {
+    SHOWN_TEXT("Settings", "5 s"), SHOWN_TEXT("Settings", "10 s"), SHOWN_TEXT("Settings", "30 s"),
+    SHOWN_TEXT("Settings", "60 s")};
+const char* const kSensitivities[] = {SHOWN_TEXT("Settings", "Low"),
+                                      SHOWN_TEXT("Settings", "Medium"),
+                                      SHOWN_TEXT("Settings", "High")};
+const char* const kWhiteBalances[] = {
+    SHOWN_TEXT("Settings", "Auto"),        SHOWN_TEXT("Settings", "Daylight"),
+    SHOWN_TEXT("Settings", "Cloudy"),      SHOWN_TEXT("Settings", "Tungsten"),
+    SHOWN_TEXT("Settings", "Fluorescent"), SHOWN_TEXT("Settings", "Custom 1"),
+    SHOWN_TEXT("Settings", "Custom 2"),    SHOWN_TEXT("Settings", "Custom 3")};
+const char* const kColourEffects[] = {SHOWN_TEXT("Settings", "Normal"),
+                                      SHOWN_TEXT("Settings", "Black and white"),
+                                      SHOWN_TEXT("Settings", "Sepia")};
 
-constexpr const char* kKeptAsRead = "No control changes it; it is kept as the file has it";
+constexpr const char* kKeptAsRead =
+    SHOWN_TEXT("Settings", "No control changes it; it is kept as the file has it");
 
 // What a row offers: its control, its range and the captions of its values.
 struct Offer {
@@ -96,135 +132,133 @@ constexpr Offer kFrameRateCode = {Control::VideoMode, 1, 4, kFrameRateCaptions};
 
 // clang-format off
 constexpr VideoSetting kVideoSettings[12] = {
-    {"Movie Resolution", {0, 3}, kResolutionCode, "Resolution",
-     "The picture size of the video and, in its lowest bit, the field of view", {}, 2, {}},
-    {"Movie Frame Rate", {3, 1}, kFrameRateCode, "Frame rate",
-     "Pictures per second; 60 and 50 fps record at 1280x720 wide and 848x480 only", {}, 2, {}},
-    {"Movie Time Lapse Record", {0, 0}, slider(kTimeLapse), "Time lapse",
-     "Records one frame per interval; Off records normally", {}, 3,
+    {"Movie Resolution", {0, 3}, kResolutionCode, SHOWN_TEXT("Settings", "Resolution"),
+     SHOWN_TEXT("Settings", "The picture size of the video and, in its lowest bit, the field of view"), {}, 2, {}},
+    {"Movie Frame Rate", {3, 1}, kFrameRateCode, SHOWN_TEXT("Settings", "Frame rate"),
+     SHOWN_TEXT("Settings", "Pictures per second; 60 and 50 fps record at 1280x720 wide and 848x480 only"), {}, 2, {}},
+    {"Movie Time Lapse Record", {0, 0}, slider(kTimeLapse), SHOWN_TEXT("Settings", "Time lapse"),
+     SHOWN_TEXT("Settings", "Records one frame per interval; Off records normally"), {}, 3,
      {"timeLapseVideo1SliderOutlet", "timeLapseVideo2SliderOutlet"}},
-    {"Movie Time Lapse Record Customized Value", {1, 1}, kNoControl, "Time lapse custom value",
+    {"Movie Time Lapse Record Customized Value", {1, 1}, kNoControl, SHOWN_TEXT("Settings", "Time lapse custom value"),
      kKeptAsRead, {"video1.time-lapse-custom", "video2.time-lapse-custom"}, 2, {}},
-    {"Movie Sound", {1, 1}, radio(kOffOn), "Sound", "Records sound with the video", {}, 2,
+    {"Movie Sound", {1, 1}, radio(kOffOn), SHOWN_TEXT("Settings", "Sound"), SHOWN_TEXT("Settings", "Records sound with the video"), {}, 2,
      {"audioVolume1Outlet", "audioVolume2Outlet"}},
-    {"Movie Cycle time", {2, 2}, radio(kClipLength), "Clip length",
-     "The length of each video file; loop recording allows 3 or 5 minutes", {}, 2,
+    {"Movie Cycle time", {2, 2}, radio(kClipLength), SHOWN_TEXT("Settings", "Clip length"),
+     SHOWN_TEXT("Settings", "The length of each video file; loop recording allows 3 or 5 minutes"), {}, 2,
      {"videoClipLength1Outlet", "videoClipLength2Outlet"}},
-    {"Movie Loop Recording", {0, 0}, radio(kOffOn), "Loop recording",
-     "When the card is full, the oldest clip is overwritten", {}, 2,
+    {"Movie Loop Recording", {0, 0}, radio(kOffOn), SHOWN_TEXT("Settings", "Loop recording"),
+     SHOWN_TEXT("Settings", "When the card is full, the oldest clip is overwritten"), {}, 2,
      {"loopRecording1Outlet", "loopRecording2Outlet"}},
-    {"Movie Flip", {0, 0}, radio(kFlip), "Orientation",
-     "Rotated 180\xC2\xB0 for a camera mounted upside down", {"video1.flip", "video2.flip"}, 2,
+    {"Movie Flip", {0, 0}, radio(kFlip), SHOWN_TEXT("Settings", "Orientation"),
+     SHOWN_TEXT("Settings", "Rotated 180\xC2\xB0 for a camera mounted upside down"), {"video1.flip", "video2.flip"}, 2,
      {"rotateVideoMode1Outlet", "rotateVideoMode2Outlet"}},
-    {"Movie Time stamp", {1, 1}, radio(kOffOn), "Time stamp",
-     "Prints the date and time into the picture", {}, 2,
+    {"Movie Time stamp", {1, 1}, radio(kOffOn), SHOWN_TEXT("Settings", "Time stamp"),
+     SHOWN_TEXT("Settings", "Prints the date and time into the picture"), {}, 2,
      {"videoTimeStamp1Outlet", "videoTimeStamp2Outlet"}},
-    {"Movie quality", {1, 1}, radio(kQuality), "Quality",
-     "Higher quality records more data per second", {}, 2,
+    {"Movie quality", {1, 1}, radio(kQuality), SHOWN_TEXT("Settings", "Quality"),
+     SHOWN_TEXT("Settings", "Higher quality records more data per second"), {}, 2,
      {"videoDataRate1Outlet", "videoDataRate2Outlet"}},
-    {"Movie high dynamic range", {0, 0}, radio(kOffOn), "High dynamic range",
-     "Evens out bright and dark parts of the picture", {"video1.hdr", "video2.hdr"}, 2,
+    {"Movie high dynamic range", {0, 0}, radio(kOffOn), SHOWN_TEXT("Settings", "High dynamic range"),
+     SHOWN_TEXT("Settings", "Evens out bright and dark parts of the picture"), {"video1.hdr", "video2.hdr"}, 2,
      {"wideDynamicRange1Outlet", "wideDynamicRange2Outlet"}},
-    {"Movie file format", {0, 0}, radio(kFileFormat), "File format",
-     "The kind of file the video is recorded into", {}, 2,
+    {"Movie file format", {0, 0}, radio(kFileFormat), SHOWN_TEXT("Settings", "File format"),
+     SHOWN_TEXT("Settings", "The kind of file the video is recorded into"), {}, 2,
      {"videoSoundFileType1Outlet", "videoSoundFileType2Outlet"}},
 };
 
 // The settings outside the video modes and the custom gains, in file order.
 constexpr SettingRow kOtherSettings[] = {
     row(kDateFormat, "Date format", 0, Section::Head, radio(kDateFormats),
-        {"date", "Date format", "The order of year, month and day in the date line", nullptr,
+        {"date", SHOWN_TEXT("Settings", "Date format"), SHOWN_TEXT("Settings", "The order of year, month and day in the date line"), nullptr,
          "dateTimeFormatOutlet"}),
     {kDateTime, "Date time", 1, Section::Head, FileLine::DateLine, 0, Control::RadioGroup, 0, 1,
-     kClock, "date", "Camera clock", "Whether a save sets the camera's clock to this computer's time",
+     kClock, "date", SHOWN_TEXT("Settings", "Camera clock"),
+     SHOWN_TEXT("Settings", "Whether a save sets the camera's clock to this computer's time"),
      0, "date.set-clock", "syncDateTimeOutlet"},
     row(kDefaultMode, "Default Mode", 0, Section::Head, radio(kModes),
-        {"power", "Start mode", "The mode the camera is in after switching on", "default-mode",
+        {"power", SHOWN_TEXT("Settings", "Start mode"), SHOWN_TEXT("Settings", "The mode the camera is in after switching on"), "default-mode",
          "powerOnDefaultsOutlet"}),
     row(kPhotoSize, "Photo Mode Capture Size", 0, Section::PhotoMode, radio(kPhotoSizes),
-        {"photo", "Photo size", "The size of each photo", nullptr, "photoFrameSizeOutlet"}),
+        {"photo", SHOWN_TEXT("Settings", "Photo size"), SHOWN_TEXT("Settings", "The size of each photo"), nullptr, "photoFrameSizeOutlet"}),
     row(kPhotoTimeLapse, "Photo Set Time Lapse Shooting", 0, Section::PhotoMode, slider(kTimeLapse),
-        {"photo", "Time lapse", "Takes one photo per interval; Off takes single photos", nullptr,
+        {"photo", SHOWN_TEXT("Settings", "Time lapse"), SHOWN_TEXT("Settings", "Takes one photo per interval; Off takes single photos"), nullptr,
          "timeLapsePhotoSliderOutlet"}),
     row(kPhotoTimeLapseCustom, "Photo Time Lapse Shooting Customized Value", 1, Section::PhotoMode,
         kNoControl,
-        {"photo", "Time lapse custom value", kKeptAsRead, "photo.time-lapse-custom", nullptr}),
+        {"photo", SHOWN_TEXT("Settings", "Time lapse custom value"), kKeptAsRead, "photo.time-lapse-custom", nullptr}),
     row(kPhotoFlip, "Photo Flip", 0, Section::PhotoMode, radio(kFlip),
-        {"photo", "Orientation", "Rotated 180\xC2\xB0 for a camera mounted upside down", "photo.flip",
+        {"photo", SHOWN_TEXT("Settings", "Orientation"), SHOWN_TEXT("Settings", "Rotated 180\xC2\xB0 for a camera mounted upside down"), "photo.flip",
          "rotatePhotoOutlet"}),
     row(kPhotoTimeStamp, "Photo Time stamp", 1, Section::PhotoMode, radio(kOffOn),
-        {"photo", "Time stamp", "Prints the date and time into the photo", nullptr,
+        {"photo", SHOWN_TEXT("Settings", "Time stamp"), SHOWN_TEXT("Settings", "Prints the date and time into the photo"), nullptr,
          "photoTimeStampOutlet"}),
     row(kPowerOnDelay, "Power on", 1, Section::CameraWide, radio(kPowerOnDelays),
-        {"power", "Power-on delay", "How long the camera waits after power comes on", nullptr,
+        {"power", SHOWN_TEXT("Settings", "Power-on delay"), SHOWN_TEXT("Settings", "How long the camera waits after power comes on"), nullptr,
          "powerOnDelayOutlet"}),
     row(kAutoOff, "Power off", 0, Section::CameraWide, radio(kAutoOffTimes),
-        {"power", "Auto off", "Switches off after this time without use", nullptr,
+        {"power", SHOWN_TEXT("Settings", "Auto off"), SHOWN_TEXT("Settings", "Switches off after this time without use"), nullptr,
          "powerOffStandByOutlet"}),
     row(kAutoRecordExternalPower, "Auto Record with External Power", 0, Section::CameraWide,
-        kAutoRecord, {"power", "Record on external power",
-                      "Starts recording as soon as the camera gets external power",
+        kAutoRecord, {"power", SHOWN_TEXT("Settings", "Record on external power"), SHOWN_TEXT("Settings", "Starts recording as soon as the camera gets external power"),
                       "power.auto-record-external", nullptr}),
     row(kAutoRecordPowerButton, "One Power Button to Auto Record", 0, Section::CameraWide,
-        kAutoRecord, {"power", "Record at power button",
-                      "Starts recording when the power button switches the camera on",
+        kAutoRecord, {"power", SHOWN_TEXT("Settings", "Record at power button"), SHOWN_TEXT("Settings", "Starts recording when the power button switches the camera on"),
                       "power.button-auto-record", nullptr}),
     row(kOffWhenUnplugged, "Auto Off with External Power disconnected", 0, Section::CameraWide,
-        radio(kOffOn), {"power", "Off when unplugged",
-                        "Switches off when external power is disconnected", "power.off-on-disconnect",
+        radio(kOffOn), {"power", SHOWN_TEXT("Settings", "Off when unplugged"), SHOWN_TEXT("Settings", "Switches off when external power is disconnected"), "power.off-on-disconnect",
 "powerOffDisconnectOutlet"}),
     row(kRecordingLight, "LED", 1, Section::CameraWide, radio(kOffOn),
-        {"", "Recording light", "The light that shows the camera is recording", "led",
+        {"", SHOWN_TEXT("Settings", "Recording light"), SHOWN_TEXT("Settings", "The light that shows the camera is recording"), "led",
          "recordingLedOutlet"}),
     row(kUsbCharging, "Charge from USB Host", 0, Section::CameraWide, radio(kOffOn),
-        {"usb", "USB charging", "Charges from a computer's USB port", nullptr, "usbDataCharging"}),
+        {"usb", SHOWN_TEXT("Settings", "USB charging"), SHOWN_TEXT("Settings", "Charges from a computer's USB port"), nullptr, "usbDataCharging"}),
     row(kLens, "Lens option", 0, Section::CameraWide, radio(kLenses),
-        {"", "Lens", "The lens fitted to the camera, so that the picture is corrected for it", nullptr,
+        {"", SHOWN_TEXT("Settings", "Lens"), SHOWN_TEXT("Settings", "The lens fitted to the camera, so that the picture is corrected for it"), nullptr,
          "lensTypeOutlet"}),
     row(kLightFrequency, "Light frequency", 1, Section::CameraWide, radio(kLightFrequencies),
-        {"", "Light frequency", "The mains frequency, against flicker under artificial light", nullptr,
+        {"", SHOWN_TEXT("Settings", "Light frequency"), SHOWN_TEXT("Settings", "The mains frequency, against flicker under artificial light"), nullptr,
          "artificialLightOutlet"}),
     row(kUsbMode, "Web camera mode", 0, Section::CameraWide, radio(kUsbModes),
-        {"usb", "USB mode", "What the camera is when plugged into a computer", "webcam.mode",
+        {"usb", SHOWN_TEXT("Settings", "USB mode"), SHOWN_TEXT("Settings", "What the camera is when plugged into a computer"), "webcam.mode",
          "webcamModeOutlet"}),
     row(kWebcamFlip, "Web camera Flip", 0, Section::CameraWide, radio(kFlip),
-        {"", "Web camera orientation", "Rotated 180\xC2\xB0 for a web camera mounted upside down",
+        {"", SHOWN_TEXT("Settings", "Web camera orientation"), SHOWN_TEXT("Settings", "Rotated 180\xC2\xB0 for a web camera mounted upside down"),
          "webcam.flip", "rotateWebcam_180Outlet"}),
     row(kTvSystem, "TV out", 0, Section::CameraWide, radio(kTvSystems),
-        {"tv", "TV system", "The TV standard of the video output", nullptr,
+        {"tv", SHOWN_TEXT("Settings", "TV system"), SHOWN_TEXT("Settings", "The TV standard of the video output"), nullptr,
          "tvVideoOutNTSC_PALOutlet"}),
     row(kTvAspectRatio, "TV Display Ratio", 0, Section::CameraWide, radio(kTvRatios),
-        {"tv", "TV aspect ratio", "The shape of the picture on a TV", "tv.ratio",
+        {"tv", SHOWN_TEXT("Settings", "TV aspect ratio"), SHOWN_TEXT("Settings", "The shape of the picture on a TV"), "tv.ratio",
          "tvVideoOut43_169Outlet"}),
     row(kCardFormat, "TF card format filesystem", 0, Section::CameraWide, radio(kCardFormats),
-        {"card", "Card format", "The file system the camera formats its card with; firmware 2.18 "
-                                "and later", nullptr, "formatFilesystemTypeOutlet"}, 1, 218),
+        {"card", SHOWN_TEXT("Settings", "Card format"), SHOWN_TEXT("Settings", "The file system the camera formats its card with; firmware 2.18 "
+                                "and later"), nullptr, "formatFilesystemTypeOutlet"}, 1, 218),
     row(kMotionDetection, "Motion Detect", 0, Section::CameraWide, radio(kOffOn),
-        {"motion", "Motion detection", "Records when something moves", "motion.detect",
+        {"motion", SHOWN_TEXT("Settings", "Motion detection"), SHOWN_TEXT("Settings", "Records when something moves"), "motion.detect",
          "motionDetectOutlet"}),
     row(kMotionTimeout, "Motion Detect Timeout", 2, Section::CameraWide, radio(kMotionTimeouts),
-        {"motion", "Motion timeout", "Stops recording this long after the motion ends", nullptr,
+        {"motion", SHOWN_TEXT("Settings", "Motion timeout"), SHOWN_TEXT("Settings", "Stops recording this long after the motion ends"), nullptr,
          "motionTimeoutOutlet"}),
     row(kMotionSensitivity, "Motion Detect Sensitivity", 1, Section::CameraWide, radio(kSensitivities),
-        {"motion", "Motion sensitivity", "How little movement starts a recording", nullptr,
+        {"motion", SHOWN_TEXT("Settings", "Motion sensitivity"), SHOWN_TEXT("Settings", "How little movement starts a recording"), nullptr,
          "motionSensitivityOutlet"}),
     row(kWhiteBalance, "White Balance", 0, Section::CameraWide,
         {Control::Slider, 0, 7, kWhiteBalances},
-        {"", "White balance", "Colour correction for the light; Custom 1 to 3 use their own gains",
+        {"", SHOWN_TEXT("Settings", "White balance"), SHOWN_TEXT("Settings", "Colour correction for the light; Custom 1 to 3 use their own gains"),
          "wb.mode", "whiteBalanceSliderOutlet"}),
     row(kColourEffect, "Color Effect", 0, Section::Picture, slider(kColourEffects),
-        {"image", "Colour effect", "Pictures in colour, in black and white, or in sepia",
+        {"image", SHOWN_TEXT("Settings", "Colour effect"), SHOWN_TEXT("Settings", "Pictures in colour, in black and white, or in sepia"),
          "image.color-effect", "colorOptionSliderOutlet"}),
     row(kExposure, "Exposure Value", 0, Section::Picture, kImageSlider,
-        {"image", "Exposure", "Brighter to the right, darker to the left", nullptr,
+        {"image", SHOWN_TEXT("Settings", "Exposure"), SHOWN_TEXT("Settings", "Brighter to the right, darker to the left"), nullptr,
          "exposureSliderOutlet"}),
     row(kContrast, "Contrast", 0, Section::Picture, kImageSlider,
-        {"image", "Contrast", "Stronger contrast to the right", nullptr, "contrastSliderOutlet"}),
+        {"image", SHOWN_TEXT("Settings", "Contrast"), SHOWN_TEXT("Settings", "Stronger contrast to the right"), nullptr, "contrastSliderOutlet"}),
     row(kSaturation, "Saturation", 0, Section::Picture, kImageSlider,
-        {"image", "Saturation", "Stronger colours to the right", nullptr,
+        {"image", SHOWN_TEXT("Settings", "Saturation"), SHOWN_TEXT("Settings", "Stronger colours to the right"), nullptr,
          "saturationSliderOutlet"}),
     row(kSharpness, "Sharpness", 0, Section::Picture, kImageSlider,
-        {"image", "Sharpness", "Sharper edges to the right", nullptr, "sharpnessSliderOutlet"}),
+        {"image", SHOWN_TEXT("Settings", "Sharpness"), SHOWN_TEXT("Settings", "Sharper edges to the right"), nullptr, "sharpnessSliderOutlet"}),
 };
 
 // The custom white-balance lines: only the red gain's keyword names its
@@ -233,12 +267,14 @@ constexpr const char* kRedKeywords[3] = {"Customized White Balance 1 Red Gain",
                                          "Customized White Balance 2 Red Gain",
                                          "Customized White Balance 3 Red Gain"};
 constexpr const char* kGainKeywords[3] = {nullptr, "Green Gain", "Blue Gain"};
-constexpr const char* kGainCaptions[3] = {"Red gain", "Green gain", "Blue gain"};
+constexpr const char* kGainCaptions[3] = {SHOWN_TEXT("Settings", "Red gain"),
+                                           SHOWN_TEXT("Settings", "Green gain"),
+                                           SHOWN_TEXT("Settings", "Blue gain")};
 constexpr const char* kGainGroups[3] = {"wb.custom1", "wb.custom2", "wb.custom3"};
 constexpr const char* kGainDescriptions[3] = {
-    "The red gain of this custom white balance, 100 to 999",
-    "The green gain of this custom white balance, 100 to 999",
-    "The blue gain of this custom white balance, 100 to 999",
+    SHOWN_TEXT("Settings", "The red gain of this custom white balance, 100 to 999"),
+    SHOWN_TEXT("Settings", "The green gain of this custom white balance, 100 to 999"),
+    SHOWN_TEXT("Settings", "The blue gain of this custom white balance, 100 to 999"),
 };
 constexpr const char* kGainFormerNames[3][3] = {
     {"wb.custom1.red", "wb.custom1.green", "wb.custom1.blue"},

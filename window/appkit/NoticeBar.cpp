@@ -1,6 +1,7 @@
 #include "NoticeBar.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -23,7 +24,7 @@ NoticeBar::NoticeBar(QWidget* parent)
     layout->setContentsMargins(8, 4, 8, 4);
     layout->addWidget(label_, 1);
     layout->addLayout(buttons_);
-    setAccessibleName(QStringLiteral("Notice"));
+    setAccessibleName(QCoreApplication::translate("NoticeBar", "Notice"));
     hide();
 }
 

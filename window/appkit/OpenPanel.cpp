@@ -2,6 +2,7 @@
 
 #include "MediaFolders.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QtGlobal>
@@ -29,10 +30,10 @@ QString openPanelNameFilter() {
 #if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
     // The native choosers of these systems compare extensions without case
     // and do not understand bracket patterns.
-    return QStringLiteral("Text files (*.txt)");
+    return QCoreApplication::translate("OpenPanel", "Text files (*.txt)");
 #else
     // Desktop choosers on other systems match patterns with case.
-    return QStringLiteral("Text files (*.[tT][xX][tT])");
+    return QCoreApplication::translate("OpenPanel", "Text files (*.[tT][xX][tT])");
 #endif
 }
 

@@ -4,6 +4,7 @@
 #include "CameraFiles.h"
 #include "MediaFolders.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
@@ -100,13 +101,15 @@ void MountTableMonitor::rescan() {
 }
 
 void MountTableMonitor::mount(const Card& card) {
-    emit failed(QStringLiteral("Cannot mount %1: mounting a card needs the desktop's storage "
-                               "service (UDisks2), which is not running")
+    emit failed(QCoreApplication::translate(
+                    "CameraMonitor", "Cannot mount %1: mounting a card needs the desktop's storage "
+                                     "service (UDisks2), which is not running")
                     .arg(card.name));
 }
 
 void MountTableMonitor::eject(const Card& card) {
-    emit failed(QStringLiteral("Cannot eject %1: ejecting a card needs the desktop's storage "
-                               "service (UDisks2), which is not running")
+    emit failed(QCoreApplication::translate(
+                    "CameraMonitor", "Cannot eject %1: ejecting a card needs the desktop's storage "
+                                     "service (UDisks2), which is not running")
                     .arg(card.name));
 }

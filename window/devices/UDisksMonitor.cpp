@@ -4,6 +4,7 @@
 #include "CameraFiles.h"
 #include "UDisksNames.h"
 
+#include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -41,13 +42,15 @@ QString objectPath(const QVariant& value) {
 QString reasonOf(const QDBusMessage& reply) {
     const QString name = reply.errorName();
     if (name == QLatin1String("org.freedesktop.UDisks2.Error.DeviceBusy"))
-        return QStringLiteral("it is still in use; close what uses it and try again");
+        return QCoreApplication::translate("CameraMonitor",
+                                           "it is still in use; close what uses it and try again");
     if (name.startsWith(QLatin1String("org.freedesktop.UDisks2.Error.NotAuthorized")))
-        return QStringLiteral("the desktop's policy does not allow it");
+        return QCoreApplication::translate("CameraMonitor",
+                                           "the desktop's policy does not allow it");
     if (name == QLatin1String("org.freedesktop.UDisks2.Error.NotMounted"))
-        return QStringLiteral("it is not mounted");
+        return QCoreApplication::translate("CameraMonitor", "it is not mounted");
     if (name == QLatin1String("org.freedesktop.DBus.Error.NoReply"))
-        return QStringLiteral("the storage service did not answer");
+        return QCoreApplication::translate("CameraMonitor", "the storage service did not answer");
     return reply.errorMessage().isEmpty() ? name : reply.errorMessage();
 }
 
@@ -256,36 +259,40 @@ void UDisksMonitor::callOn(const QString& path, const QString& interface, const 
 }
 
 void UDisksMonitor::mount(const Card& card) {
-    callOn(card.fileSystem, kFilesystem, QStringLiteral("Mount"),
-           [this, card](const QDBusMessage& reply) {
-               if (reply.type() != QDBusMessage::ReplyMessage) {
-                   emit failed(
-                       QStringLiteral("Could not mount %1: %2").arg(card.name, reasonOf(reply)));
-                   return;
-               }
-               Card mountedCard = card;
-               mountedCard.mountPoint = reply.arguments().value(0).toString();
-               runBeside<FolderLook>(
-                   this,
-                   [folder = mountedCard.mountPoint.toStdString()] {
-                       return lookIntoFolders({folder}).front();
-                   },
-                   [this, mountedCard](const FolderLook& found) mutable {
-                       if (!found.file) {
-                           emit failed(QStringLiteral("%1 is mounted at %2, but %3")
-                                           .arg(mountedCard.name, mountedCard.mountPoint,
-                                                found.answered
-                                                    ? QStringLiteral("holds no camera "
-                                                                     "configuration file")
-                                                    : QStringLiteral("is not answering")));
-                           return;
-                       }
-                       mountedCard.configPath = QString::fromStdString(found.file->path);
-                       mountedCard.supported = found.file->supported;
-                       mountedCard.firmware = QString::fromStdString(found.file->firmwareString);
-                       emit mounted(mountedCard);
-                   });
-           });
+    callOn(
+        card.fileSystem, kFilesystem, QStringLiteral("Mount"),
+        [this, card](const QDBusMessage& reply) {
+            if (reply.type() != QDBusMessage::ReplyMessage) {
+                emit failed(QCoreApplication::translate("CameraMonitor", "Could not mount %1: %2")
+                                .arg(card.name, reasonOf(reply)));
+                return;
+            }
+            Card mountedCard = card;
+            mountedCard.mountPoint = reply.arguments().value(0).toString();
+            runBeside<FolderLook>(
+                this,
+                [folder = mountedCard.mountPoint.toStdString()] {
+                    return lookIntoFolders({folder}).front();
+                },
+                [this, mountedCard](const FolderLook& found) mutable {
+                    if (!found.file) {
+                        emit failed(QCoreApplication::translate("CameraMonitor",
+                                                                "%1 is mounted at %2, but %3")
+                                        .arg(mountedCard.name, mountedCard.mountPoint,
+                                             found.answered
+                                                 ? QCoreApplication::translate("CameraMonitor",
+                                                                               "holds no camera "
+                                                                               "configuration file")
+                                                 : QCoreApplication::translate(
+                                                       "CameraMonitor", "is not answering")));
+                        return;
+                    }
+                    mountedCard.configPath = QString::fromStdString(found.file->path);
+                    mountedCard.supported = found.file->supported;
+                    mountedCard.firmware = QString::fromStdString(found.file->firmwareString);
+                    emit mounted(mountedCard);
+                });
+        });
 }
 
 void UDisksMonitor::eject(const Card& card) {
@@ -293,7 +300,8 @@ void UDisksMonitor::eject(const Card& card) {
            [this, card](const QDBusMessage& reply) {
                if (reply.type() != QDBusMessage::ReplyMessage) {
                    emit failed(
-                       QStringLiteral("Could not eject %1: %2").arg(card.name, reasonOf(reply)));
+                       QCoreApplication::translate("CameraMonitor", "Could not eject %1: %2")
+                           .arg(card.name, reasonOf(reply)));
                    return;
                }
                if (card.canPowerOff)
@@ -306,8 +314,9 @@ void UDisksMonitor::eject(const Card& card) {
 void UDisksMonitor::powerOff(const Card& card) {
     callOn(card.drive, kDrive, QStringLiteral("PowerOff"), [this, card](const QDBusMessage& reply) {
         if (reply.type() != QDBusMessage::ReplyMessage) {
-            emit failed(QStringLiteral("%1 is unmounted and may be removed, but its drive "
-                                       "could not be powered off: %2")
+            emit failed(QCoreApplication::translate(
+                            "CameraMonitor", "%1 is unmounted and may be removed, but its drive "
+                                             "could not be powered off: %2")
                             .arg(card.name, reasonOf(reply)));
             return;
         }

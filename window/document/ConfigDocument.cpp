@@ -2,12 +2,14 @@
 
 #include "BackgroundTask.h"
 #include "FileLock.h"
+#include "StatusMessages.h"
 #include "Globals.h"
 #include "LoadMessages.h"
 #include "SettingsHistory.h"
 #include "WindowTitle.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QTimer>
@@ -54,7 +56,7 @@ struct ReadOutcome {
     bool loaded = false;
     KaveloConfigParser parser;
     FileSnapshot snapshot;
-    std::string finding;
+    QString finding;
 };
 
 // Beside the window, on a copy of the settings, under kavelo-config's lock,
@@ -66,7 +68,7 @@ ReadOutcome readBeside(KaveloConfigParser parser, const std::string& file) {
     if (outcome.loaded)
         outcome.snapshot = snapshotOf(file);
     else
-        outcome.finding = load_messages::unreadableReason(file.c_str());
+        outcome.finding = shownMessage(load_messages::unreadable(file));
     outcome.parser = parser;
     return outcome;
 }
@@ -144,8 +146,8 @@ ConfigDocument::Load ConfigDocument::load(const QString& path) {
     const KaveloConfigParser& refused = read->parser;
     Load outcome{false, refused.getFirmwareNumber(), refused.getRevisionNumber(),
                  refused.settings(), read->finding};
-    if (outcome.finding.empty() && refused.getFirmwareString()[0] == '\0')
-        outcome.finding = "no camera identifiers, so no camera's configuration file";
+    if (outcome.finding.isEmpty() && refused.getFirmwareString()[0] == '\0')
+        outcome.finding = noIdentifiersFinding();
     return outcome;
 }
 
@@ -180,8 +182,8 @@ ConfigDocument::Other ConfigDocument::readOther(const QString& path) const {
     if (!read)
         return {false, config_, "the card is not answering"};
     Other other{read->loaded, read->parser, read->finding};
-    if (!other.read && other.finding.empty() && other.parser.getFirmwareString()[0] == '\0')
-        other.finding = "no camera identifiers, so no camera's configuration file";
+    if (!other.read && other.finding.isEmpty() && other.parser.getFirmwareString()[0] == '\0')
+        other.finding = noIdentifiersFinding();
     return other;
 }
 
@@ -284,5 +286,8 @@ void ConfigDocument::setCardGone(bool gone) {
 QString ConfigDocument::title() const {
     if (!hasFile())
         return windowTitleFor(QString(), QString());
-    return windowTitleFor(path_, cardGone_ ? QStringLiteral("%1 (removed)").arg(volume_) : volume_);
+    return windowTitleFor(
+        path_, cardGone_
+                   ? QCoreApplication::translate("ConfigDocument", "%1 (removed)").arg(volume_)
+                   : volume_);
 }

@@ -45,7 +45,7 @@ class ConfigDocument : public QObject {
         // Of a refused file, what was found in the user's words where the
         // alert cannot say it (missing, unreadable, too large, no camera
         // identifiers); empty where the alert does.
-        std::string finding;
+        QString finding;
     };
     Load load(const QString& path);
 
@@ -76,7 +76,7 @@ class ConfigDocument : public QObject {
     struct Other {
         bool read;
         KaveloConfigParser parser;
-        std::string finding;
+        QString finding;
     };
     Other readOther(const QString& path) const;
 

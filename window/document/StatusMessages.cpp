@@ -1,7 +1,9 @@
 #include "StatusMessages.h"
+#include "SettingText.h"
 
 #include "CameraRules.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -21,23 +23,41 @@ QString oneLine(const QString& text) {
 
 } // namespace
 
+QString shownMessage(const load_messages::Message& message) {
+    QString text = QCoreApplication::translate("LoadMessages", message.text);
+    for (const std::string& argument : message.arguments)
+        text = text.arg(QString::fromStdString(argument));
+    return text;
+}
+
+QString refusalAlert(int revisionNumber, int firmwareNumber) {
+    return shownMessage(load_messages::failure(revisionNumber, firmwareNumber));
+}
+
+QString noIdentifiersFinding() {
+    return QCoreApplication::translate("StatusMessages",
+                                       "no camera identifiers, so no camera's configuration file");
+}
+
 QString loadedStatus(const QString& path) {
-    return QStringLiteral("Loaded %1").arg(shown(path));
+    return QCoreApplication::translate("StatusMessages", "Loaded %1").arg(shown(path));
 }
 
 QString refusedStatus(const QString& path, const QString& alert, const QString& saveWrites) {
-    QString status = QStringLiteral("Not loaded: %1: %2").arg(shown(path), oneLine(alert));
+    QString status = QCoreApplication::translate("StatusMessages", "Not loaded: %1: %2")
+                         .arg(shown(path), oneLine(alert));
     if (!saveWrites.isEmpty())
-        status += QStringLiteral(" Save still writes %1.").arg(shown(saveWrites));
+        status += QCoreApplication::translate("StatusMessages", " Save still writes %1.")
+                      .arg(shown(saveWrites));
     return status;
 }
 
 QString savedStatus(const QString& path) {
-    return QStringLiteral("Saved %1").arg(shown(path));
+    return QCoreApplication::translate("StatusMessages", "Saved %1").arg(shown(path));
 }
 
 QString notSavedStatus(const QString& path, int error) {
-    return QStringLiteral("Not saved: %1: %2; the file is as it was")
+    return QCoreApplication::translate("StatusMessages", "Not saved: %1: %2; the file is as it was")
         .arg(shown(path), saveFailureReason(error));
 }
 
@@ -45,22 +65,24 @@ QString saveFailureReason(int error) {
     switch (error) {
     case ENOSPC:
     case EDQUOT:
-        return QStringLiteral("the card is full");
+        return QCoreApplication::translate("StatusMessages", "the card is full");
     case EFBIG:
-        return QStringLiteral("the file would be larger than this system allows");
+        return QCoreApplication::translate("StatusMessages",
+                                           "the file would be larger than this system allows");
     case EROFS:
-        return QStringLiteral("the card is write-protected");
+        return QCoreApplication::translate("StatusMessages", "the card is write-protected");
     case EACCES:
     case EPERM:
-        return QStringLiteral("you may not write this file");
+        return QCoreApplication::translate("StatusMessages", "you may not write this file");
     case ENOENT:
     case ENODEV:
     case ENXIO:
     case EIO:
     case ESTALE:
-        return QStringLiteral("the card was removed or cannot be reached");
+        return QCoreApplication::translate("StatusMessages",
+                                           "the card was removed or cannot be reached");
     case 0:
-        return QStringLiteral("the file could not be written");
+        return QCoreApplication::translate("StatusMessages", "the file could not be written");
     default:
         return QString::fromLocal8Bit(std::strerror(error));
     }
@@ -71,7 +93,8 @@ namespace {
 const struct {
     const char* mode;
     const rules::VideoMode& settings;
-} kModes[] = {{"Video mode 1", rules::kVideoMode1}, {"Video mode 2", rules::kVideoMode2}};
+} kModes[] = {{QT_TRANSLATE_NOOP("Settings", "Video mode 1"), rules::kVideoMode1},
+              {QT_TRANSLATE_NOOP("Settings", "Video mode 2"), rules::kVideoMode2}};
 
 } // namespace
 
@@ -86,55 +109,69 @@ QString loadRuleChanges(const SettingValues& read, const SettingValues& shown) {
         const char* frameRateText = valueCaption(mode.settings.frameRate, frameRate);
         if (!rules::combinationAllowed(resolution, frameRate) && resolutionText != nullptr &&
             frameRateText != nullptr)
-            sentences << QStringLiteral("%1: %2 does not record at %3")
-                             .arg(QLatin1String(mode.mode), QString::fromUtf8(resolutionText),
-                                  QString::fromUtf8(frameRateText));
+            sentences << QCoreApplication::translate("StatusMessages",
+                                                     "%1: %2 does not record at %3")
+                             .arg(settingText(mode.mode), settingText(resolutionText),
+                                  settingText(frameRateText));
         const int clip = mode.settings.clipLength;
         if (read[clip] == shown[clip])
             continue;
         const char* caption = valueCaption(clip, shown[clip]);
-        sentences << QStringLiteral("%1: %2 lowered to %3 because %4 is on; Save writes it")
-                         .arg(QLatin1String(mode.mode),
-                              QString::fromUtf8(settingRow(clip).caption).toLower(),
-                              QString::fromUtf8(caption != nullptr ? caption : "?"),
-                              QString::fromUtf8(settingRow(mode.settings.loopRecording).caption)
-                                  .toLower());
+        sentences
+            << QCoreApplication::translate("StatusMessages",
+                                           "%1: %2 lowered to %3 because %4 is on; Save writes it")
+                   .arg(settingText(mode.mode), settingText(settingRow(clip).caption).toLower(),
+                        (caption != nullptr ? settingText(caption) : QStringLiteral("?")),
+                        settingText(settingRow(mode.settings.loopRecording).caption).toLower());
     }
-    return sentences.join(QStringLiteral(". "));
+    return sentences.join(QCoreApplication::translate("StatusMessages", ". "));
 }
 
 QString busyStatus(const QString& path) {
-    return QStringLiteral("Not saved: %1 is in use by another program; try again in a moment")
+    return QCoreApplication::translate(
+               "StatusMessages",
+               "Not saved: %1 is in use by another program; try again in a moment")
         .arg(shown(path));
 }
 
 QString notAnsweringStatus(const QString& path) {
-    return QStringLiteral("Not saved: the card holding %1 is not answering; what it holds now is "
-                          "unknown. Take it out and put it in again, then Save")
+    return QCoreApplication::translate(
+               "StatusMessages",
+               "Not saved: the card holding %1 is not answering; what it holds now is "
+               "unknown. Take it out and put it in again, then Save")
         .arg(shown(path));
 }
 
 QString otherCameraStatus(const QString& path, const QString& firmware) {
-    return QStringLiteral("Not saved: %1 is now another camera's file (%2); these settings stay "
-                          "in the window")
-        .arg(shown(path), firmware.isEmpty() ? QStringLiteral("no camera identifiers") : firmware);
+    return QCoreApplication::translate(
+               "StatusMessages",
+               "Not saved: %1 is now another camera's file (%2); these settings stay "
+               "in the window")
+        .arg(shown(path), firmware.isEmpty() ? QCoreApplication::translate("StatusMessages",
+                                                                           "no camera identifiers")
+                                             : firmware);
 }
 
 QString changedElsewhereNotice(const QString& path, bool onCard) {
-    return QStringLiteral("%1 was changed %2by another program.")
-        .arg(QFileInfo(path).fileName(), onCard ? QStringLiteral("on the card ") : QString());
+    return QCoreApplication::translate("StatusMessages", "%1 was changed %2by another program.")
+        .arg(QFileInfo(path).fileName(),
+             onCard ? QCoreApplication::translate("StatusMessages", "on the card ") : QString());
 }
 
 QString deletedElsewhereNotice(const QString& path, bool onCard) {
-    return QStringLiteral("%1 was deleted %2by another program.")
-        .arg(QFileInfo(path).fileName(), onCard ? QStringLiteral("from the card ") : QString());
+    return QCoreApplication::translate("StatusMessages", "%1 was deleted %2by another program.")
+        .arg(QFileInfo(path).fileName(),
+             onCard ? QCoreApplication::translate("StatusMessages", "from the card ") : QString());
 }
 
 QString cardRemovedStatus(const QString& volume, const QString& path) {
-    return QStringLiteral("The card %1 was removed: Save cannot write %2 until it is back")
+    return QCoreApplication::translate(
+               "StatusMessages", "The card %1 was removed: Save cannot write %2 until it is back")
         .arg(volume, shown(path));
 }
 
 QString cardBackStatus(const QString& volume, const QString& path) {
-    return QStringLiteral("The card %1 is back: Save writes %2 again").arg(volume, shown(path));
+    return QCoreApplication::translate("StatusMessages",
+                                       "The card %1 is back: Save writes %2 again")
+        .arg(volume, shown(path));
 }

@@ -4,9 +4,17 @@
 // rule changed on loading.
 #pragma once
 
+#include "LoadMessages.h"
 #include "SettingValues.h"
 
 #include <QString>
+
+// A message of the model's in the user's language (English where none).
+QString shownMessage(const load_messages::Message& message);
+// The alert of a refused file: what its identification says.
+QString refusalAlert(int revisionNumber, int firmwareNumber);
+// What a refused file is when it names no camera at all.
+QString noIdentifiersFinding();
 
 QString loadedStatus(const QString& path);
 // `alert` is the refusal's alert text; `saveWrites` the file Save still

@@ -3,12 +3,14 @@
 // beside it, the captions of its cells, its accessible name and role, the
 // names of a slider's positions, and a tooltip with the name the command line
 // knows it by.
+#include "SettingText.h"
 #include "SettingsForm.h"
 
 #include "Accessibility.h"
 #include "CameraRules.h"
 #include "Mnemonics.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -61,7 +63,7 @@ QStringList positionTexts(int setting, const QSlider* slider) {
     for (int position = slider->minimum(); position <= slider->maximum(); ++position) {
         const int value = rules::sliderValue(setting, position);
         const char* caption = valueCaption(setting, value);
-        texts << (caption != nullptr ? QString::fromUtf8(caption) : QString::number(value));
+        texts << (caption != nullptr ? settingText(caption) : QString::number(value));
     }
     return texts;
 }
@@ -72,14 +74,14 @@ void SettingsForm::nameFromTable(const Bound& bound) {
     const char* caption = captionOf(*bound.control);
     QLabel* label = captionLabelOf(window_, *bound.control);
     if (label != nullptr && caption != nullptr)
-        label->setText(QString::fromUtf8(caption) + QLatin1Char(':'));
+        label->setText(settingText(caption) + QLatin1Char(':'));
     const Captions captions = columnCaptions(*bound.control);
     auto* group = dynamic_cast<RadioMatrix*>(bound.wrapper);
     if (captions.texts == nullptr || group == nullptr)
         return;
     for (int column = 0; column < captions.count; ++column) {
         if (QRadioButton* cell = group->cellAtRow(0, column))
-            cell->setText(QString::fromUtf8(captions.texts[column]));
+            cell->setText(settingText(captions.texts[column]));
     }
 }
 
@@ -94,9 +96,10 @@ void SettingsForm::describe(const Bound& bound) {
     else if (control.shows != Shows::Gain)
         markAsRadioGroup(widget);
     widget->setAccessibleName(stepName(control));
-    widget->setToolTip(QStringLiteral("%1 (kavelo-config: %2)")
-                           .arg(QString::fromUtf8(descriptionOf(control)),
-                                commandLineNamesOf(control).join(QStringLiteral(", "))));
+    widget->setToolTip(QCoreApplication::translate("SettingsForm", "%1 (kavelo-config: %2)")
+                           .arg(settingText(descriptionOf(control)),
+                                commandLineNamesOf(control).join(
+                                    QCoreApplication::translate("SettingsForm", ", "))));
     if (label != nullptr) {
         label->setBuddy(widget);
         label->setToolTip(widget->toolTip());
@@ -107,7 +110,7 @@ void SettingsForm::describe(const Bound& bound) {
 // the caption the settings table gives it, or else the form's caption label.
 QString SettingsForm::stepName(const FormControl& control) const {
     if (const char* caption = captionOf(control))
-        return QString::fromUtf8(caption);
+        return settingText(caption);
     if (QLabel* label = captionLabelOf(window_, control))
         return plain(label->text());
     return QString();

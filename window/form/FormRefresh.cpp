@@ -2,6 +2,7 @@
 // controls that depend on another setting, or on the firmware, are opened or
 // closed. The only setting the refresh changes is a clip length that loop
 // recording does not allow.
+#include "SettingText.h"
 #include "SettingsForm.h"
 
 #include "CameraRules.h"
@@ -130,7 +131,7 @@ void SettingsForm::showTimeLapseLabel(int which) {
         if (bound.control->shows == Shows::Interval && bound.control->setting == setting)
             static_cast<Label*>(bound.wrapper)
                 ->setStringValue(
-                    QString::fromUtf8(rules::timeLapseText(config_.getCameraValue(setting))));
+                    settingText(rules::timeLapseText(config_.getCameraValue(setting))));
     }
 }
 
@@ -141,6 +142,6 @@ void SettingsForm::showChoiceLabels() {
         const int setting = bound.control->setting;
         const char* caption = valueCaption(setting, config_.getCameraValue(setting));
         static_cast<Label*>(bound.wrapper)
-            ->setStringValue(caption != nullptr ? QString::fromUtf8(caption) : QString());
+            ->setStringValue(caption != nullptr ? settingText(caption) : QString());
     }
 }

@@ -1,6 +1,7 @@
 #include "CameraChoiceDialog.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QLabel>
@@ -11,11 +12,12 @@
 namespace {
 
 QString describe(const Card& card, bool open) {
-    QString text = QStringLiteral("%1 — %2").arg(card.name, card.firmware);
+    QString text =
+        QCoreApplication::translate("CameraChoiceDialog", "%1 — %2").arg(card.name, card.firmware);
     if (!card.supported)
-        text += QStringLiteral(", not supported");
+        text += QCoreApplication::translate("CameraChoiceDialog", ", not supported");
     if (open)
-        text += QStringLiteral(" (open now)");
+        text += QCoreApplication::translate("CameraChoiceDialog", " (open now)");
     return text;
 }
 
@@ -25,13 +27,15 @@ CameraChoiceDialog::CameraChoiceDialog(const QList<Card>& cameras, const QString
                                        QWidget* parent)
     : QDialog(parent), cameras_(cameras) {
     setObjectName(QStringLiteral("cameraChoiceDialog"));
-    setWindowTitle(QStringLiteral("Apply to Connected Cameras"));
+    setWindowTitle(QCoreApplication::translate("CameraChoiceDialog", "Apply to Connected Cameras"));
     auto* layout = new QVBoxLayout(this);
-    auto* intro = new QLabel(QStringLiteral("The settings shown in the window are saved into "
-                                            "each camera you tick. Each camera keeps its own "
-                                            "identification, and each file is read back and "
-                                            "checked after its save."),
-                             this);
+    auto* intro =
+        new QLabel(QCoreApplication::translate("CameraChoiceDialog",
+                                               "The settings shown in the window are saved into "
+                                               "each camera you tick. Each camera keeps its own "
+                                               "identification, and each file is read back and "
+                                               "checked after its save."),
+                   this);
     intro->setWordWrap(true);
     layout->addWidget(intro);
 
@@ -59,7 +63,8 @@ CameraChoiceDialog::CameraChoiceDialog(const QList<Card>& cameras, const QString
     layout->addWidget(scroll, 1);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
-    apply_ = buttons->addButton(QStringLiteral("&Apply"), QDialogButtonBox::AcceptRole);
+    apply_ = buttons->addButton(QCoreApplication::translate("CameraChoiceDialog", "&Apply"),
+                                QDialogButtonBox::AcceptRole);
     apply_->setObjectName(QStringLiteral("applyToCamerasButton"));
     apply_->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -5,6 +5,7 @@
 #include "CameraFiles.h"
 #include "StatusMessages.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 
 namespace {
@@ -17,29 +18,37 @@ QString oneLine(const std::string& text) {
 CameraCopyLine lineFor(const CameraCopy& copy) {
     switch (copy.result) {
     case CameraCopy::savedAndChecked:
-        return {CameraCopyLine::savedAndChecked, {}, QStringLiteral("saved and checked")};
+        return {CameraCopyLine::savedAndChecked,
+                {},
+                QCoreApplication::translate("CameraCopyRun", "saved and checked")};
     case CameraCopy::notChecked:
         return {CameraCopyLine::notSaved,
                 {},
-                QStringLiteral("not checked: the file read back holds other settings")};
+                QCoreApplication::translate(
+                    "CameraCopyRun", "not checked: the file read back holds other settings")};
     case CameraCopy::notSaved:
         return {CameraCopyLine::notSaved,
                 {},
-                QStringLiteral("not saved: %1").arg(saveFailureReason(copy.save.error))};
+                QCoreApplication::translate("CameraCopyRun", "not saved: %1")
+                    .arg(saveFailureReason(copy.save.error))};
     case CameraCopy::busy:
         return {CameraCopyLine::notSaved,
                 {},
-                QStringLiteral("not saved: another program is using its file")};
+                QCoreApplication::translate("CameraCopyRun",
+                                            "not saved: another program is using its file")};
     case CameraCopy::unreadable:
         return {
             CameraCopyLine::notSaved,
             {},
-            QStringLiteral("not saved: its file cannot be read (%1)").arg(oneLine(copy.reason))};
+            QCoreApplication::translate("CameraCopyRun", "not saved: its file cannot be read (%1)")
+                .arg(oneLine(copy.reason))};
     case CameraCopy::refused:
     case CameraCopy::wouldChange: // no dry run here
         break;
     }
-    return {CameraCopyLine::refused, {}, QStringLiteral("refused: %1").arg(oneLine(copy.reason))};
+    return {CameraCopyLine::refused,
+            {},
+            QCoreApplication::translate("CameraCopyRun", "refused: %1").arg(oneLine(copy.reason))};
 }
 
 } // namespace
@@ -48,13 +57,15 @@ CameraCopyRun::CameraCopyRun(const QList<Card>& cameras, const SettingValues& va
                              bool setsClock, QObject* parent)
     : QObject(parent), values_(values), setsClock_(setsClock), limit_(new QTimer(this)) {
     for (const Card& card : cameras)
-        lines_.append({CameraCopyLine::notTried, card, QStringLiteral("not tried")});
+        lines_.append({CameraCopyLine::notTried, card,
+                       QCoreApplication::translate("CameraCopyRun", "not tried")});
     limit_->setSingleShot(true);
     limit_->setInterval(kCardWaitLimit);
     connect(limit_, &QTimer::timeout, this, [this] {
         record(next_, CameraCopyLine::notSaved,
-               QStringLiteral("not saved: the card is not answering; what it holds now is "
-                              "unknown"));
+               QCoreApplication::translate(
+                   "CameraCopyRun", "not saved: the card is not answering; what it holds now is "
+                                    "unknown"));
     });
 }
 

@@ -1,5 +1,6 @@
 #include "CopyResultsDialog.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
@@ -14,16 +15,21 @@ QString copySummary(const QList<CameraCopyLine>& lines) {
     });
     const auto count = lines.size();
     return count == 1
-               ? (saved == 1 ? QStringLiteral("Saved and checked on 1 camera")
-                             : QStringLiteral("Not saved on 1 camera"))
-               : QStringLiteral("Saved and checked on %1 of %2 cameras").arg(saved).arg(count);
+               ? (saved == 1
+                      ? QCoreApplication::translate("CopyResultsDialog",
+                                                    "Saved and checked on 1 camera")
+                      : QCoreApplication::translate("CopyResultsDialog", "Not saved on 1 camera"))
+               : QCoreApplication::translate("CopyResultsDialog",
+                                             "Saved and checked on %1 of %2 cameras")
+                     .arg(saved)
+                     .arg(count);
 }
 
 CopyResultsDialog::CopyResultsDialog(const QList<CameraCopyLine>& lines, bool canEject,
                                      QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("copyResultsDialog"));
-    setWindowTitle(QStringLiteral("Apply to Connected Cameras"));
+    setWindowTitle(QCoreApplication::translate("CopyResultsDialog", "Apply to Connected Cameras"));
     auto* layout = new QVBoxLayout(this);
     auto* summary = new QLabel(copySummary(lines), this);
     layout->addWidget(summary);
@@ -35,7 +41,8 @@ CopyResultsDialog::CopyResultsDialog(const QList<CameraCopyLine>& lines, bool ca
     list->setWordWrap(true);
     QList<Card> saved;
     for (const CameraCopyLine& line : lines) {
-        list->addItem(QStringLiteral("%1: %2").arg(line.card.name, line.text));
+        list->addItem(QCoreApplication::translate("CopyResultsDialog", "%1: %2")
+                          .arg(line.card.name, line.text));
         if (line.kind == CameraCopyLine::savedAndChecked)
             saved.append(line.card);
     }
@@ -45,10 +52,12 @@ CopyResultsDialog::CopyResultsDialog(const QList<CameraCopyLine>& lines, bool ca
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     if (canEject && !saved.isEmpty()) {
         QPushButton* eject =
-            buttons->addButton(QStringLiteral("&Eject All"), QDialogButtonBox::ActionRole);
+            buttons->addButton(QCoreApplication::translate("CopyResultsDialog", "&Eject All"),
+                               QDialogButtonBox::ActionRole);
         eject->setObjectName(QStringLiteral("ejectAllButton"));
-        eject->setToolTip(QStringLiteral("Unmount and power off the cameras saved, so that they "
-                                         "can be removed"));
+        eject->setToolTip(QCoreApplication::translate(
+            "CopyResultsDialog", "Unmount and power off the cameras saved, so that they "
+                                 "can be removed"));
         connect(eject, &QPushButton::clicked, this, [this, saved] {
             emit ejectAll(saved);
             accept();

@@ -2,6 +2,7 @@
 //   kavelo-manager [FILE]    FILE, when given, is opened once the window is up.
 //   kavelo-manager --help | --version
 #include "SettingsApplication.h"
+#include "Translations.h"
 #include "Version.h"
 
 #include <QApplication>
@@ -48,6 +49,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Kavelo Manager"));
     QApplication::setApplicationVersion(QStringLiteral(KAVELO_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("io.kavelo.Manager"));
+    useLanguagesOf();
 
     std::unique_ptr<SettingsApplication> program;
     try {

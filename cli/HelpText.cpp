@@ -79,6 +79,9 @@ How set changes settings, as the window does:
   Every save sets the camera's clock to this computer's time (in the date
   order of date.format) unless --keep-clock or date.camera-clock=off is given.
 
+  kavelo-config speaks English whatever the desktop's language, since
+  scripts read what it prints; the settings window speaks the user's.
+
 Exit status:
   0  success
   1  check found problems; cameras found no camera

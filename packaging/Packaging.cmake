@@ -51,6 +51,9 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${KAVELO_PACKAGE_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own translations, for the standard dialogs and buttons in the user's
+# language; the window's own are built in.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_OUTPUT_FILE_PREFIX ${PROJECT_BINARY_DIR}/package)
 include(CPack)

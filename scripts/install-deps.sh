@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n # lupdate, lrelease, Qt's own translations
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth x11-apps xdotool imagemagick fonts-dejavu-core

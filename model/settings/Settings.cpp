@@ -390,8 +390,10 @@ std::string foldedText(const std::string& text, char separator, const char* kept
 const char (&configKeywords)[kSettingCount][kKeywordSize] = kKeywords.entries;
 
 const FieldOfViewRow kFieldOfViewRows[2] = {
-    {kVideo1Resolution, "video1", "Field of view", "Wide or narrow picture", "video1.fov"},
-    {kVideo2Resolution, "video2", "Field of view", "Wide or narrow picture", "video2.fov"},
+    {kVideo1Resolution, "video1", SHOWN_TEXT("Settings", "Field of view"),
+     SHOWN_TEXT("Settings", "Wide or narrow picture"), "video1.fov"},
+    {kVideo2Resolution, "video2", SHOWN_TEXT("Settings", "Field of view"),
+     SHOWN_TEXT("Settings", "Wide or narrow picture"), "video2.fov"},
 };
 
 const SettingRow& settingRow(int index) {

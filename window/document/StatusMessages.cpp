@@ -117,12 +117,13 @@ QString loadRuleChanges(const SettingValues& read, const SettingValues& shown) {
         if (read[clip] == shown[clip])
             continue;
         const char* caption = valueCaption(clip, shown[clip]);
-        sentences
-            << QCoreApplication::translate("StatusMessages",
-                                           "%1: %2 lowered to %3 because %4 is on; Save writes it")
-                   .arg(settingText(mode.mode), settingText(settingRow(clip).caption).toLower(),
-                        (caption != nullptr ? settingText(caption) : QStringLiteral("?")),
-                        settingText(settingRow(mode.settings.loopRecording).caption).toLower());
+        sentences << QCoreApplication::translate(
+                         "StatusMessages", "%1: %2 lowered to %3 because %4 is on; Save writes it")
+                         // The two settings within a sentence, as each language writes them there.
+                         .arg(settingText(mode.mode),
+                              QCoreApplication::translate("StatusMessages", "clip length"),
+                              (caption != nullptr ? settingText(caption) : QStringLiteral("?")),
+                              QCoreApplication::translate("StatusMessages", "loop recording"));
     }
     return sentences.join(QCoreApplication::translate("StatusMessages", ". "));
 }

@@ -2,6 +2,8 @@
 
 #include "CameraRules.h"
 
+#include <QtGlobal>
+
 namespace {
 
 // clang-format off
@@ -103,8 +105,9 @@ const char* descriptionOf(const FormControl& control) {
     if (const FieldOfViewRow* fov = fieldOfViewRowOf(control))
         return fov->description;
     if (control.shows == Shows::AutoRecord)
-        return "Starts recording when the camera gets external power, when its power button "
-               "switches it on, or both";
+        return QT_TRANSLATE_NOOP("Settings", "Starts recording when the camera gets external "
+                                             "power, when its power button switches it on, or "
+                                             "both");
     const int setting =
         control.shows == Shows::Gain ? kCustom1Red + control.setting : control.setting;
     return settingRow(setting).description;

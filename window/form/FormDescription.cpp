@@ -25,8 +25,11 @@ QLabel* captionLabelOf(QWidget* window, const FormControl& control) {
 }
 
 QString plain(const QString& shown) {
+    // Without the colon a caption ends with, in the language's own way
+    // ("Résolution :", "分辨率：").
     QString text = withoutMnemonic(shown);
-    if (text.endsWith(QLatin1Char(':')))
+    while (text.endsWith(QLatin1Char(':')) || text.endsWith(QChar(0xFF1A)) ||
+           text.endsWith(QChar(0x00A0)) || text.endsWith(QLatin1Char(' ')))
         text.chop(1);
     return text;
 }
@@ -74,7 +77,9 @@ void SettingsForm::nameFromTable(const Bound& bound) {
     const char* caption = captionOf(*bound.control);
     QLabel* label = captionLabelOf(window_, *bound.control);
     if (label != nullptr && caption != nullptr)
-        label->setText(settingText(caption) + QLatin1Char(':'));
+        label->setText(
+            QCoreApplication::translate("SettingsForm", "%1:", "a caption before its control")
+                .arg(settingText(caption)));
     const Captions captions = columnCaptions(*bound.control);
     auto* group = dynamic_cast<RadioMatrix*>(bound.wrapper);
     if (captions.texts == nullptr || group == nullptr)

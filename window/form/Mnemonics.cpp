@@ -44,6 +44,34 @@ QList<int> candidates(const QString& text) {
     return starts + others;
 }
 
+// A text with no Latin letter (Japanese, Chinese) takes a free one after it,
+// in brackets, as desktop programs in those languages write it: "保存(&S)",
+// before a closing colon or ellipsis: "解像度(&R):".
+QString withAddedMnemonic(const QString& text, QString& taken, const QString& reserved) {
+    if (text.trimmed().isEmpty())
+        return text;
+    const QString letters = QStringLiteral("abcdefghijklmnopqrstuvwxyz");
+    const auto firstNotIn = [&](const QString& used) {
+        for (QChar letter : letters) {
+            if (!used.contains(letter))
+                return letter;
+        }
+        return QChar();
+    };
+    QChar letter = firstNotIn(taken);
+    if (letter.isNull())
+        letter = firstNotIn(reserved);
+    if (letter.isNull())
+        letter = letters.front();
+    taken += letter;
+    int end = static_cast<int>(text.size());
+    while (end > 0 && QStringLiteral(":：…").contains(text.at(end - 1)))
+        --end;
+    QString marked = text;
+    marked.insert(end, QStringLiteral("(&%1)").arg(letter.toUpper()));
+    return marked;
+}
+
 // A text the assignment marked keeps what it was before, so that a later
 // assignment starts from it again; a text set anew since is taken as it is.
 const char kMarkedText[] = "kaveloMarkedText";
@@ -129,7 +157,7 @@ QString withMnemonic(const QString& text, QString& taken, const QString& reserve
     }
     const QList<int> positions = candidates(text);
     if (positions.isEmpty())
-        return text;
+        return withAddedMnemonic(text, taken, reserved);
     const auto firstNotIn = [&](const QString& letters) {
         for (int position : positions) {
             if (!letters.contains(text.at(position).toLower()))

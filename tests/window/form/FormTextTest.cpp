@@ -41,4 +41,25 @@ TEST(Mnemonics, DoubledAmpersandsAreText) {
     }
 }
 
+// A text without a Latin letter takes a free one after it, in brackets,
+// before a closing colon or ellipsis.
+TEST(Mnemonics, TextsWithoutLatinLettersTakeOneInBrackets) {
+    const struct {
+        const char* text;
+        const char* taken;
+        const char* marked;
+    } cases[] = {
+        {"保存", "", "保存(&A)"},
+        {"解像度:", "ab", "解像度(&C):"},
+        {"開く…", "", "開く(&A)…"},
+        {"画质 1080", "", "画质 &1080"}, // a digit serves
+        {"", "", ""},
+    };
+    for (const auto& each : cases) {
+        QString taken = QString::fromLatin1(each.taken);
+        EXPECT_EQ(withMnemonic(QString::fromUtf8(each.text), taken), QString::fromUtf8(each.marked))
+            << each.text;
+    }
+}
+
 } // namespace

@@ -46,7 +46,8 @@ QList<int> candidates(const QString& text) {
 
 // A text with no Latin letter (Japanese, Chinese) takes a free one after it,
 // in brackets, as desktop programs in those languages write it: "保存(&S)",
-// before a closing colon or ellipsis: "解像度(&R):".
+// before a closing colon or ellipsis: "解像度(&R):"; none when every letter is
+// taken.
 QString withAddedMnemonic(const QString& text, QString& taken, const QString& reserved) {
     if (text.trimmed().isEmpty())
         return text;
@@ -58,11 +59,12 @@ QString withAddedMnemonic(const QString& text, QString& taken, const QString& re
         }
         return QChar();
     };
-    QChar letter = firstNotIn(taken);
+    // A letter another text of the page holds would only add noise: once
+    // the free ones are gone, the text goes without.
+    Q_UNUSED(reserved);
+    const QChar letter = firstNotIn(taken);
     if (letter.isNull())
-        letter = firstNotIn(reserved);
-    if (letter.isNull())
-        letter = letters.front();
+        return text;
     taken += letter;
     int end = static_cast<int>(text.size());
     while (end > 0 && QStringLiteral(":：…").contains(text.at(end - 1)))

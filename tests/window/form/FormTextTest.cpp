@@ -54,6 +54,7 @@ TEST(Mnemonics, TextsWithoutLatinLettersTakeOneInBrackets) {
         {"開く…", "", "開く(&A)…"},
         {"画质 1080", "", "画质 &1080"}, // a digit serves
         {"", "", ""},
+        {"画角", "abcdefghijklmnopqrstuvwxyz", "画角"}, // no letter left
     };
     for (const auto& each : cases) {
         QString taken = QString::fromLatin1(each.taken);

@@ -10,6 +10,7 @@
 #include "SmallFileSystem.h"
 #include "TestFiles.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -125,6 +126,16 @@ TEST_F(CameraCopiesTest, EachCameraTickedGetsTheSettingsAndKeepsItsIdentificatio
               QStringLiteral("copies-230 — KAVELO FW v2.30, not supported"));
     EXPECT_FALSE(boxOf(dialog, QStringLiteral("copies-230"))->isChecked());
     EXPECT_TRUE(boxOf(dialog, QStringLiteral("copies-217"))->isChecked());
+    // What a screen reader is told of a camera: its line, whether it is
+    // ticked, and where its file is.
+    QAccessibleInterface* box =
+        QAccessible::queryAccessibleInterface(boxOf(dialog, QStringLiteral("copies-230")));
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->role(), QAccessible::CheckBox);
+    EXPECT_EQ(box->text(QAccessible::Name),
+              QStringLiteral("copies-230 — KAVELO FW v2.30, not supported"));
+    EXPECT_FALSE(box->state().checked);
+    EXPECT_TRUE(box->text(QAccessible::Description).endsWith(QStringLiteral("/CONFIG.TXT")));
     apply(dialog, names_);
 
     EXPECT_EQ(results(),
@@ -136,6 +147,10 @@ TEST_F(CameraCopiesTest, EachCameraTickedGetsTheSettingsAndKeepsItsIdentificatio
                   QStringLiteral("copies-open: saved and checked"),
                   QStringLiteral("copies-ro: not saved: the card is write-protected"),
               }));
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(
+        window->findChild<QListWidget*>(QStringLiteral("copyResults")));
+    EXPECT_TRUE(list->text(QAccessible::Name).startsWith(QStringLiteral("Saved and checked on ")));
+    EXPECT_GE(list->childCount(), 4);
     EXPECT_EQ(window->findChild<QPushButton*>(QStringLiteral("ejectAllButton")), nullptr)
         << "the mount table cannot eject";
     EXPECT_FALSE(window->isWindowModified()); // the open file was saved

@@ -7,6 +7,7 @@
 
 #ifndef KAVELO_BARE_WINDOW
 #include "SettingsApplication.h"
+#include "Translations.h"
 #endif
 
 int main(int argc, char* argv[]) {
@@ -15,6 +16,7 @@ int main(int argc, char* argv[]) {
     QMainWindow window;
     window.show();
 #else
+    useLanguagesOf(); // as kavelo-manager: in the desktop's language
     SettingsApplication program;
     program.start({});
 #endif

@@ -6,7 +6,9 @@
 # choice when the file loads, after the user moves it, after Undo and after
 # Set defaults, and each of those changes is announced as a new description.
 #
-# Usage: slider-choice-over-atspi.py KAVELO-MANAGER KAVELO-CONFIG
+# Usage: slider-choice-over-atspi.py KAVELO-MANAGER KAVELO-CONFIG [LANGUAGE]
+# LANGUAGE (en, the default, or de) is the desktop's language, in which the
+# screen reader then hears the window.
 # Exits 77 (skipped) when a piece of the bus or the virtual screen is missing.
 #
 # /usr/bin/python3 on purpose: pyatspi comes from Debian's python3-pyatspi,
@@ -22,6 +24,17 @@ import tempfile
 import time
 
 SKIPPED = 77
+
+# What the screen reader hears, in each language the test listens in.
+WORDS = {
+    "en": {"locale": "C.UTF-8", "slider": "White balance", "custom 1": "Custom 1",
+           "custom 2": "Custom 2", "auto": "Auto", "undo": "Undo", "defaults": "Set defaults",
+           "loaded": "Configuration file loaded successfully!"},
+    "de": {"locale": "de_DE.UTF-8", "slider": "Wei\u00dfabgleich", "custom 1": "Benutzer 1",
+           "custom 2": "Benutzer 2", "auto": "Auto", "undo": "R\u00fcckg\u00e4ngig",
+           "defaults": "Standardwerte setzen",
+           "loaded": "Konfigurationsdatei erfolgreich geladen!"},
+}
 LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 WAIT = 20.0  # seconds for anything the test waits for
 
@@ -211,10 +224,12 @@ def start_accessibility_bus(processes, environment):
 
 
 def main():
-    if len(sys.argv) != 3:
-        print("usage: slider-choice-over-atspi.py KAVELO-MANAGER KAVELO-CONFIG", file=sys.stderr)
+    if len(sys.argv) not in (3, 4) or sys.argv[3:] not in ([], ["en"], ["de"]):
+        print("usage: slider-choice-over-atspi.py KAVELO-MANAGER KAVELO-CONFIG [en|de]",
+              file=sys.stderr)
         return 2
     program, config_tool = sys.argv[1], sys.argv[2]
+    words = WORDS[sys.argv[3] if len(sys.argv) == 4 else "en"]
     # Only found here: pyatspi connects to the accessibility bus as it loads.
     try:
         import gi
@@ -227,7 +242,7 @@ def main():
     processes = Processes()
     scratch = tempfile.mkdtemp(prefix="kavelo-atspi-")
     try:
-        return run(program, config_tool, processes, scratch)
+        return run(program, config_tool, words, processes, scratch)
     except AssertionError as problem:
         print("FAILED: %s" % problem, file=sys.stderr)
         return 1
@@ -236,7 +251,7 @@ def main():
         shutil.rmtree(scratch, ignore_errors=True)
 
 
-def run(program, config_tool, processes, scratch):
+def run(program, config_tool, words, processes, scratch):
     sample = os.path.join(scratch, "CONFIG.TXT")
     with open(sample, "w") as out:
         out.write("{KAVELO FW v2.20}\n{HW v003}\n")
@@ -244,8 +259,10 @@ def run(program, config_tool, processes, scratch):
                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     environment = dict(os.environ)
-    for name in ("WAYLAND_DISPLAY", "AT_SPI_BUS_ADDRESS", "QT_ACCESSIBILITY"):
+    for name in ("WAYLAND_DISPLAY", "AT_SPI_BUS_ADDRESS", "QT_ACCESSIBILITY", "LANGUAGE",
+                 "LC_ALL", "LC_MESSAGES"):
         environment.pop(name, None)
+    environment["LANG"] = words["locale"]
     environment["DISPLAY"] = start_screen(processes)
     environment["DBUS_SESSION_BUS_ADDRESS"] = start_session_bus(processes, scratch)
     environment["DBUS_SYSTEM_BUS_ADDRESS"] = environment["DBUS_SESSION_BUS_ADDRESS"]
@@ -292,7 +309,7 @@ def run(program, config_tool, processes, scratch):
     def load_alert(app):
         alert = descendant(app, pyatspi.ROLE_ALERT, "Kavelo Manager")
         if alert is None or pyatspi.findDescendant(
-                alert, lambda n: n.name.startswith("Configuration file loaded successfully!")) is None:
+                alert, lambda n: n.name.startswith(words["loaded"])) is None:
             return None
         return alert
 
@@ -307,39 +324,41 @@ def run(program, config_tool, processes, scratch):
 
     def heard(choice):
         """The white balance slider announced a description naming choice."""
-        return lambda: any(name == "White balance" and description.startswith(choice + ". ")
+        return lambda: any(name == words["slider"] and description.startswith(choice + ". ")
                            for name, description in announced)
 
     def steps():
         app = yield "the window on the accessibility bus", application
         alert = yield "the alert of the load", lambda: load_alert(app)
         press(alert, pyatspi.ROLE_PUSH_BUTTON, "OK")
-        slider = descendant(app, pyatspi.ROLE_SLIDER, "White balance")
-        check(slider is not None, "no slider named White balance")
-        check(slider.description.startswith("Custom 1. "),
-              "after the load: description %r does not name Custom 1" % slider.description)
+        slider = descendant(app, pyatspi.ROLE_SLIDER, words["slider"])
+        check(slider is not None, "no slider named %s" % words["slider"])
+        check(slider.description.startswith(words["custom 1"] + ". "),
+              "after the load: description %r does not name %s"
+              % (slider.description, words["custom 1"]))
 
         # The user moves it one step, here through the assistive tool.
         del announced[:]
         slider.queryValue().currentValue = slider.queryValue().currentValue - 1
-        yield "Custom 2 announced after the user's move", heard("Custom 2")
+        yield "Custom 2 announced after the user's move", heard(words["custom 2"])
 
         del announced[:]
-        press(app, pyatspi.ROLE_MENU_ITEM, "Undo")
-        yield "Custom 1 announced after Undo", heard("Custom 1")
+        press(app, pyatspi.ROLE_MENU_ITEM, words["undo"])
+        yield "Custom 1 announced after Undo", heard(words["custom 1"])
 
         del announced[:]
-        press(app, pyatspi.ROLE_PUSH_BUTTON, "Set defaults")
-        yield "Auto announced after Set defaults", heard("Auto")
-        check(slider.name == "White balance", "the name became %r" % slider.name)
-        check(slider.description.startswith("Auto. "),
+        press(app, pyatspi.ROLE_PUSH_BUTTON, words["defaults"])
+        yield "Auto announced after Set defaults", heard(words["auto"])
+        check(slider.name == words["slider"], "the name became %r" % slider.name)
+        check(slider.description.startswith(words["auto"] + ". "),
               "after Set defaults: description %r" % slider.description)
 
     failure = drive(steps(), Atspi, GLib)
     if failure:
         print("FAILED: " + failure, file=sys.stderr)
         return 1
-    print("the white balance slider names its choice over AT-SPI: load, move, Undo, Set defaults")
+    print("the white balance slider names its choice over AT-SPI (%s): load, move, Undo, "
+          "Set defaults" % words["locale"])
     return 0
 
 

@@ -7,6 +7,10 @@
 
 #include <cstdio>
 #include <exception>
+#if defined(_WIN32)
+#include <fcntl.h>
+#include <io.h>
+#endif
 #include <string>
 #include <vector>
 
@@ -30,6 +34,13 @@ int run(const std::vector<std::string>& arguments) {
 } // namespace
 
 int main(int argc, char** argv) {
+#if defined(_WIN32)
+    // Line ends as the program writes them: scripts compare the output with
+    // what the Linux build prints. (Arguments and paths are UTF-8: see the
+    // program's manifest.)
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#endif
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     try {
         const int status = run(arguments);

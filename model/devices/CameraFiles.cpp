@@ -15,9 +15,7 @@
 #include <fcntl.h>
 #include <map>
 #include <memory>
-#include <mntent.h>
 #include <mutex>
-#include <paths.h>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
@@ -25,6 +23,11 @@
 namespace {
 
 constexpr char kConfigFileName[] = "CONFIG.TXT";
+#if defined(_WIN32)
+constexpr bool kBackslashSeparates = true; // a drive's folder is "E:\\"
+#else
+constexpr bool kBackslashSeparates = false;
+#endif
 
 // Whether `name` is CONFIG.TXT in some letter case. In ASCII only: a
 // locale's rules (the Turkish dotless i) must not hide the file.
@@ -81,7 +84,11 @@ namespace {
 // anything else. Opened without blocking, so that a FIFO by that name does
 // not wait for a writer.
 bool readSmallFile(const std::string& path, std::string& text, CameraFile& camera) {
+#if defined(_WIN32)
+    const FileDescriptor file(open(path.c_str(), O_RDONLY | O_BINARY));
+#else
     const FileDescriptor file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+#endif
     struct stat status;
     if (!file.valid() || fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode) ||
         status.st_size > kMaxFileSize)
@@ -91,17 +98,6 @@ bool readSmallFile(const std::string& path, std::string& text, CameraFile& camer
     // One byte more than allowed shows a file that grew since fstat.
     return readCameraFileBytes(file.get(), text) &&
            text.size() <= static_cast<std::size_t>(kMaxFileSize);
-}
-
-bool readTable(const char* table, std::vector<MountedFileSystem>& fileSystems) {
-    const std::unique_ptr<FILE, int (*)(FILE*)> stream(setmntent(table, "re"), endmntent);
-    if (!stream)
-        return false;
-    mntent entry;
-    char strings[4 * 4096];
-    while (getmntent_r(stream.get(), &entry, strings, sizeof strings) != nullptr)
-        fileSystems.push_back({entry.mnt_fsname, entry.mnt_dir, entry.mnt_type});
-    return true;
 }
 
 bool inList(const std::string& type, std::initializer_list<const char*> list) {
@@ -128,7 +124,9 @@ bool identifyCameraText(const std::string& text, CameraFile& camera) {
 }
 
 std::optional<CameraFile> cameraFileIn(const std::string& folder) {
-    const std::string prefix = !folder.empty() && folder.back() == '/' ? folder : folder + "/";
+    const bool endsWithSeparator =
+        !folder.empty() && (folder.back() == '/' || (kBackslashSeparates && folder.back() == '\\'));
+    const std::string prefix = endsWithSeparator ? folder : folder + "/";
     for (const std::string& name : configFileNames(folder)) {
         CameraFile camera;
         camera.path = prefix + name;
@@ -137,19 +135,6 @@ std::optional<CameraFile> cameraFileIn(const std::string& folder) {
             return camera;
     }
     return std::nullopt;
-}
-
-std::vector<MountedFileSystem> mountedFileSystems(const char* table) {
-    std::vector<MountedFileSystem> fileSystems;
-    if (table != nullptr) {
-        readTable(table, fileSystems);
-        return fileSystems;
-    }
-    // The kernel's table of this process; the classic file where there is no
-    // /proc.
-    if (!readTable("/proc/self/mounts", fileSystems))
-        readTable(_PATH_MOUNTED, fileSystems);
-    return fileSystems;
 }
 
 bool mayHoldACamera(const MountedFileSystem& fileSystem) {

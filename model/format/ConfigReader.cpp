@@ -1,17 +1,16 @@
 // Reading the configuration file: keyword search, bracketed values, the custom
 // white-balance triples, and the whole read with its refusals.
 #include "FileNumbers.h"
+#include "FileStamp.h"
 #include "KaveloConfigParser.h"
 #include "KeywordSearch.h"
-#include "ReadReport.h"
 #include "LineScan.h"
+#include "ReadReport.h"
 
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -51,8 +50,8 @@ bool valueOf(const SearchKey& key, const char* text, long length, int* destinati
 // file: a pipe or a device has no size to trust.
 long measuredSize(FILE* stream) {
     const int descriptor = fileno(stream);
-    struct stat status;
-    if (descriptor >= 0 && (fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)))
+    FileStamp stamp;
+    if (descriptor >= 0 && (!stampFile(descriptor, &stamp) || !stamp.regular))
         return -1;
     if (std::fseek(stream, 0, SEEK_END) != 0)
         return -1;
@@ -79,51 +78,18 @@ long readWhole(FILE* stream, char* buffer, long size) {
 // How often a file that changes while it is read is read again.
 constexpr int kReadAttempts = 5;
 
-bool sameTime(const timespec& a, const timespec& b) {
-    return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
-}
-
-// Reads `size` bytes from the start of the file; answers how many it got.
-long readAt(int descriptor, char* buffer, long size) {
-    long got = 0;
-    while (got < size) {
-        const ssize_t n =
-            pread(descriptor, buffer + got, static_cast<std::size_t>(size - got), got);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        got += static_cast<long>(n);
-    }
-    return got;
-}
-
-// Whether `text`, read from the file after `before` was measured, is the
-// whole file as it stands: a program that rewrites it in place meanwhile
-// changes its size or its times, or the bytes of a second read. A write
-// stamps the file before it copies its bytes, so a read inside one write
-// sees no new times; the second read therefore waits for a write still
-// under way, which holds the file's lock that a seek for data takes on
-// Linux (ext4, tmpfs, btrfs; elsewhere the seek is only a seek).
-bool heldStill(int descriptor, const struct stat& before, const char* text, long size) {
+// Whether `text`, read from the file after `before` was taken, is the whole
+// file as it stands: a program that rewrites it in place meanwhile changes
+// its size or its times, or the bytes of a second read. A write stamps the
+// file before it copies its bytes, so a read inside one write sees no new
+// times; the second read therefore waits for a write still under way.
+bool heldStill(int descriptor, const FileStamp& before, const char* text, long size) {
     char again[kMaxFileSize > 0 ? kMaxFileSize : 1];
-    struct stat after;
-#if defined(SEEK_DATA)
-    if (lseek(descriptor, 0, SEEK_DATA) < 0) {
-        // an empty file, or no such seek here: the check goes on without it
-    }
-#endif
-    if (readAt(descriptor, again, size) != size ||
-        std::memcmp(again, text, static_cast<std::size_t>(size)) != 0 ||
-        fstat(descriptor, &after) != 0)
-        return false;
-#if defined(__APPLE__)
-    return after.st_size == before.st_size && sameTime(after.st_mtimespec, before.st_mtimespec) &&
-           sameTime(after.st_ctimespec, before.st_ctimespec);
-#else
-    return after.st_size == before.st_size && sameTime(after.st_mtim, before.st_mtim) &&
-           sameTime(after.st_ctim, before.st_ctim);
-#endif
+    FileStamp after;
+    waitForWriteUnderWay(descriptor);
+    return readFromStart(descriptor, again, size) == size &&
+           std::memcmp(again, text, static_cast<std::size_t>(size)) == 0 &&
+           stampFile(descriptor, &after) && after == before;
 }
 
 } // namespace
@@ -205,10 +171,10 @@ bool KaveloConfigParser::parseConfigFile(FILE* stream, ReadReport& report) {
     char* buffer = nullptr;
     long got = 0;
     for (int attempt = 1;; ++attempt) {
-        struct stat before;
-        if (descriptor >= 0 && fstat(descriptor, &before) != 0)
-            before.st_size = -1; // no size to compare: the file is refused below
-        size = descriptor >= 0 && before.st_size < 0 ? -1 : measuredSize(stream);
+        FileStamp before;
+        if (descriptor >= 0 && !stampFile(descriptor, &before))
+            before.size = -1; // no size to compare: the file is refused below
+        size = descriptor >= 0 && before.size < 0 ? -1 : measuredSize(stream);
         if (size < 0) {
             report.add("Problem reading file !!!\n");
             std::fclose(stream);

@@ -9,7 +9,11 @@
 namespace {
 
 bool noRoom(int error) {
+#if defined(EDQUOT)
     return error == ENOSPC || error == EDQUOT;
+#else
+    return error == ENOSPC; // no quotas to run out of here
+#endif
 }
 
 } // namespace

@@ -26,6 +26,10 @@ class FileLock {
   private:
     void take(const std::string& path, std::chrono::milliseconds limit);
 
+#if defined(_WIN32)
+    void* handle_ = nullptr; // the locked file's HANDLE
+#else
     int descriptor = -1;
+#endif
     bool heldByAnother_ = false;
 };

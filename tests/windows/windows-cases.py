@@ -1,0 +1,82 @@
+#!/usr/bin/env python3
+"""What Windows asks of kavelo-config beyond what Linux does, under Wine.
+
+  windows-cases.py KAVELO-CONFIG.EXE HOLD-FILE.EXE WINE
+
+- a file that another program holds open (as Explorer's preview does) is
+  saved all the same, rewritten where it is once it cannot be replaced;
+- a file with the read-only attribute is not saved, and says so;
+- paths with letters beyond ASCII, and drive-letter paths with backslashes;
+- the output's line ends are the program's ("\\n", not "\\r\\n").
+"""
+import os
+import subprocess
+import sys
+import tempfile
+
+START = "{KAVELO FW v2.20}\n{HW v003}\n"
+
+
+def main():
+    program, holder, wine = (os.path.abspath(p) for p in sys.argv[1:4])
+    failures = []
+
+    def kavelo(*arguments):
+        return subprocess.run([wine, program] + list(arguments), capture_output=True)
+
+    def check(condition, what):
+        print(("ok      " if condition else "FAILED  ") + what)
+        if not condition:
+            failures.append(what)
+
+    def lens(path):
+        return kavelo("get", path, "lens").stdout
+
+    with tempfile.TemporaryDirectory() as scratch:
+        os.chdir(scratch)
+
+        def fresh(name):
+            with open(name, "w", newline="\n") as out:
+                out.write(START)
+            return name
+
+        # Held open without sharing deletion: neither replaced nor renamed.
+        fresh("HELD.TXT")
+        hold = subprocess.Popen([wine, holder, "HELD.TXT", "4000"], stdout=subprocess.PIPE)
+        check(hold.stdout.readline().strip() == b"held", "the holder holds HELD.TXT")
+        done = kavelo("set", "HELD.TXT", "lens=fisheye", "--keep-clock")
+        check(done.returncode == 0 and lens("HELD.TXT") == b"2\n",
+              "a file held open is saved where it is (status %d)" % done.returncode)
+        hold.wait()
+        check(not [n for n in os.listdir(".") if n.startswith(".kavelo-save-")],
+              "no temporary is left beside it")
+
+        # The read-only attribute.
+        fresh("LOCKED.TXT")
+        subprocess.run([wine, "cmd", "/c", "attrib", "+r", "LOCKED.TXT"], capture_output=True)
+        before = open("LOCKED.TXT", "rb").read()
+        done = kavelo("set", "LOCKED.TXT", "lens=fisheye")
+        check(done.returncode == 5 and b"NOT saved" in done.stderr,
+              "a read-only file is not saved, and says so (%d)" % done.returncode)
+        check(open("LOCKED.TXT", "rb").read() == before, "the read-only file is as it was")
+
+        # Names beyond ASCII, and a drive-letter path with backslashes.
+        for name in ("café.TXT", "Ωμέγα.TXT", "カメラ.TXT"):
+            fresh(name)
+            done = kavelo("set", name, "lens=wide-angle", "--keep-clock")
+            check(done.returncode == 0 and lens(name) == b"1\n", "the file %s" % name)
+        windows_path = "Z:" + os.path.join(scratch, "DRIVE.TXT").replace("/", "\\")
+        fresh("DRIVE.TXT")
+        done = kavelo("set", windows_path, "lens=fisheye", "--keep-clock")
+        check(done.returncode == 0 and lens("DRIVE.TXT") == b"2\n",
+              "the path %s" % windows_path)
+
+        # Line ends as written.
+        shown = kavelo("show", "DRIVE.TXT").stdout
+        check(b"\n" in shown and b"\r\n" not in shown, "show ends its lines with \\n")
+        os.chdir("/")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

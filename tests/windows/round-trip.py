@@ -23,8 +23,12 @@ def setting_names(linux):
     return re.findall(r"^\s+\d+ (\S+)", block.split("\n\n", 1)[0], re.M)
 
 
+last_errors = {}
+
+
 def run(command):
     done = subprocess.run(command, capture_output=True)
+    last_errors[command[0]] = done.stderr[-2000:]  # shown when the builds differ
     return done.returncode, done.stdout
 
 
@@ -63,6 +67,8 @@ def main():
                 print("file %d differs between the builds: %s" % (i, " ".join(assignments)))
                 for build in builds:
                     print("  %s: %r" % (build, outcome[build]))
+                    print("  %s, standard error of its last run: %r"
+                          % (build, last_errors.get(builds[build][0])))
                 return 1
         source = os.path.join(folders["linux"], "CAM000.TXT")
         copies = {}

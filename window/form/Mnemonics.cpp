@@ -48,7 +48,7 @@ QList<int> candidates(const QString& text) {
 // in brackets, as desktop programs in those languages write it: "保存(&S)",
 // before a closing colon or ellipsis: "解像度(&R):"; none when every letter is
 // taken.
-QString withAddedMnemonic(const QString& text, QString& taken, const QString& reserved) {
+QString withAddedMnemonic(const QString& text, QString& taken) {
     if (text.trimmed().isEmpty())
         return text;
     const QString letters = QStringLiteral("abcdefghijklmnopqrstuvwxyz");
@@ -61,7 +61,6 @@ QString withAddedMnemonic(const QString& text, QString& taken, const QString& re
     };
     // A letter another text of the page holds would only add noise: once
     // the free ones are gone, the text goes without.
-    Q_UNUSED(reserved);
     const QChar letter = firstNotIn(taken);
     if (letter.isNull())
         return text;
@@ -159,7 +158,7 @@ QString withMnemonic(const QString& text, QString& taken, const QString& reserve
     }
     const QList<int> positions = candidates(text);
     if (positions.isEmpty())
-        return withAddedMnemonic(text, taken, reserved);
+        return withAddedMnemonic(text, taken);
     const auto firstNotIn = [&](const QString& letters) {
         for (int position : positions) {
             if (!letters.contains(text.at(position).toLower()))

@@ -15,15 +15,22 @@ namespace {
 
 // A field of a tab-separated line: a tab, line feed or backslash in it is
 // written as the mount table writes it (\011, \012, \134), so that every
-// camera stays one line of seven fields.
+// camera stays one line of seven fields. On Windows the backslash separates
+// a path's folders, and no name holds a tab or line feed: it stays.
 std::string field(const std::string& text) {
+    constexpr bool kEscapeBackslash =
+#ifdef _WIN32
+        false;
+#else
+        true;
+#endif
     std::string out;
     for (const char c : text) {
         if (c == '\t')
             out += "\\011";
         else if (c == '\n')
             out += "\\012";
-        else if (c == '\\')
+        else if (c == '\\' && kEscapeBackslash)
             out += "\\134";
         else
             out += c;

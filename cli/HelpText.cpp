@@ -17,7 +17,8 @@ the same rules as the Kavelo Manager window.
 Commands:
 )";
 
-const char kGeneralOptions[] = R"(  --help, -h             this text
+const char kGeneralOptions[] =
+    R"(  --help, -h             this text
   --version, -V          the program's version
 
 Command options:
@@ -46,9 +47,17 @@ Cameras:
   cameras prints one line per camera, seven fields separated by tabs: the
   mount point, the configuration file, the firmware text and number (version
   times 100), the revision text and number, and "supported" or "unsupported"
-  (whether the window and this program load the file). A tab, line feed or
+  (whether the window and this program load the file). )"
+#ifdef _WIN32
+    R"(A tab or line feed in a
+  field is written \011 or \012; backslashes stay as they are. --json prints an
+)"
+#else
+    R"(A tab, line feed or
   backslash in a field is written \011, \012 or \134. --json prints an
-  array with an object for each camera. With no camera it prints nothing (or
+)"
+#endif
+    R"(  array with an object for each camera. With no camera it prints nothing (or
   an empty array) and exits with status 1, so a script can wait for one:
     until kavelo-config cameras >/dev/null; do sleep 1; done
 

@@ -27,7 +27,9 @@ class FileLock {
     void take(const std::string& path, std::chrono::milliseconds limit);
 
 #if defined(_WIN32)
-    void* handle_ = nullptr; // the locked file's HANDLE
+    static void letGo(const std::wstring& name);
+    void* handle_ = nullptr; // the held mutex's HANDLE
+    std::wstring name_;      // and its name
 #else
     int descriptor = -1;
 #endif

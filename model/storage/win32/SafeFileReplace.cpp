@@ -4,16 +4,20 @@
 // makes a new one), write-through. A file another program holds open
 // (Explorer's preview, an antivirus) is tried again for a moment, then
 // rewritten where it is: the text is on the card beside it by then.
+// Temporaries that a save ended early left behind go with the next save.
 #include "SafeFileReplace.h"
 
 #include "Utf8Paths.h"
 
 #include <cerrno>
 #include <chrono>
+#include <cwchar>
+#include <iterator>
 #include <thread>
 
 namespace {
 
+const wchar_t kTemporaryPrefix[] = L".kavelo-save-"; // then the saving process's id
 constexpr int kReplaceAttempts = 10;
 constexpr std::chrono::milliseconds kReplacePause{100};
 
@@ -73,6 +77,46 @@ std::wstring folderOf(const std::wstring& path) {
     return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash + 1);
 }
 
+// The file's name as the folder spells it: a save through "config.txt"
+// keeps the card's "CONFIG.TXT".
+std::wstring asTheFolderSpellsIt(const std::wstring& path) {
+    if (path.find_first_of(L"*?") != std::wstring::npos)
+        return path;
+    WIN32_FIND_DATAW found;
+    const HANDLE search = FindFirstFileW(path.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return path;
+    FindClose(search);
+    return folderOf(path) + found.cFileName;
+}
+
+bool isRunning(DWORD process) {
+    if (process == GetCurrentProcessId())
+        return true;
+    const HANDLE handle = OpenProcess(SYNCHRONIZE, FALSE, process);
+    if (handle == nullptr)
+        return GetLastError() == ERROR_ACCESS_DENIED; // another user's, running
+    const bool running = WaitForSingleObject(handle, 0) == WAIT_TIMEOUT;
+    CloseHandle(handle);
+    return running;
+}
+
+// The temporaries in `folder` of saves whose program no longer runs (killed,
+// or the card pulled out under it). A running save's own stays: it names
+// that program, and it is open without sharing, so it cannot be deleted.
+void removeLeftoverTemporaries(const std::wstring& folder) {
+    WIN32_FIND_DATAW found;
+    const HANDLE search = FindFirstFileW((folder + kTemporaryPrefix + L"*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        const wchar_t* process = found.cFileName + std::size(kTemporaryPrefix) - 1;
+        if (!isRunning(static_cast<DWORD>(std::wcstoul(process, nullptr, 10))))
+            DeleteFileW((folder + found.cFileName).c_str());
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+}
+
 int rewrite(const std::wstring& path, const char* data, std::size_t size) {
     Handle file(CreateFileW(path.c_str(), GENERIC_WRITE,
                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
@@ -90,9 +134,11 @@ int rewrite(const std::wstring& path, const char* data, std::size_t size) {
 }
 
 // Where the file stands: 0 when it can be written, else why not.
-int checkTarget(const std::wstring& path, bool* exists) {
+int checkTarget(const std::wstring& path, bool* exists, DWORD* kept = nullptr) {
     const DWORD attributes = GetFileAttributesW(path.c_str());
     *exists = attributes != INVALID_FILE_ATTRIBUTES;
+    if (kept != nullptr)
+        *kept = attributes;
     if (!*exists) {
         const int error = lastErrno();
         return error == ENOENT ? 0 : error;
@@ -107,17 +153,19 @@ int checkTarget(const std::wstring& path, bool* exists) {
 }
 
 int replace(const char* utf8, const char* data, std::size_t size) {
-    const std::wstring path = fullPath(widePath(utf8));
+    const std::wstring path = asTheFolderSpellsIt(fullPath(widePath(utf8)));
     if (path.empty())
         return ENOENT;
     bool exists = false;
-    if (const int error = checkTarget(path, &exists))
+    DWORD attributes = 0;
+    if (const int error = checkTarget(path, &exists, &attributes))
         return error;
+    removeLeftoverTemporaries(folderOf(path));
 
     std::wstring temporary;
     HANDLE created = INVALID_HANDLE_VALUE;
     for (int attempt = 0; attempt < 100 && created == INVALID_HANDLE_VALUE; ++attempt) {
-        temporary = folderOf(path) + L".kavelo-save-" + std::to_wstring(GetCurrentProcessId()) +
+        temporary = folderOf(path) + kTemporaryPrefix + std::to_wstring(GetCurrentProcessId()) +
                     L"-" + std::to_wstring(GetTickCount64() + static_cast<ULONGLONG>(attempt));
         created = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                               FILE_ATTRIBUTE_HIDDEN, nullptr);
@@ -150,11 +198,11 @@ int replace(const char* utf8, const char* data, std::size_t size) {
                                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
         }
         // Held open throughout by another program: written where it is.
+        // Replaced, it has the temporary's attributes: it gets its own back.
         if (!replaced)
             error = rewrite(path, data, size);
         else
-            SetFileAttributesW(path.c_str(),
-                               GetFileAttributesW(path.c_str()) & ~FILE_ATTRIBUTE_HIDDEN);
+            SetFileAttributesW(path.c_str(), attributes);
     }
     DeleteFileW(temporary.c_str()); // gone already when it replaced the file
     if (error == 0 && !exists)

@@ -3,10 +3,31 @@
 // folder with a configuration file our writer made. Only root may mount;
 // elsewhere the tests skip.
 #include "CliHarness.h"
-#include "ExfatCard.h"
-#include "SmallFileSystem.h"
+#include "WindowsSkips.h"
 
 #include <gtest/gtest.h>
+
+namespace {
+
+TEST(CamerasCommand, TakesNoOperandAndOnlyJson) {
+    const RunResult operand = runProgram({"cameras", "/media"});
+    EXPECT_EQ(operand.status, 2);
+    EXPECT_NE(operand.err.find("usage: kavelo-config cameras [--json]"), std::string::npos);
+    EXPECT_EQ(runProgram({"cameras", "--raw"}).status, 2);
+}
+
+} // namespace
+
+#ifdef _WIN32
+SKIPPED_ON_WINDOWS(CamerasOnAMemoryCard, AppearsAndGoes,
+                   "it mounts tmpfs cards; the Windows cases give Wine a removable drive")
+SKIPPED_ON_WINDOWS(CamerasOnAnImage, AppearsAndGoes,
+                   "it mounts FAT and ext2 images on loop devices")
+SKIPPED_ON_WINDOWS(CamerasCommand, GivesUpOnACardThatDoesNotAnswer,
+                   "it stops an exFAT card's FUSE driver")
+#else
+#include "ExfatCard.h"
+#include "SmallFileSystem.h"
 
 #include <chrono>
 #include <climits>
@@ -105,13 +126,6 @@ TEST_F(CamerasOnAMemoryCard, AppearsAndGoes) {
 
     card.reset();
     expectGone(mountPoint);
-}
-
-TEST(CamerasCommand, TakesNoOperandAndOnlyJson) {
-    const RunResult operand = runProgram({"cameras", "/media"});
-    EXPECT_EQ(operand.status, 2);
-    EXPECT_NE(operand.err.find("usage: kavelo-config cameras [--json]"), std::string::npos);
-    EXPECT_EQ(runProgram({"cameras", "--raw"}).status, 2);
 }
 
 // A file system that mount(8) mounted, unmounted by umount(8) at the end of
@@ -240,3 +254,4 @@ TEST(CamerasCommand, GivesUpOnACardThatDoesNotAnswer) {
 }
 
 } // namespace
+#endif // _WIN32

@@ -1,40 +1,64 @@
 #include "TestFiles.h"
 
 #include <cstdio>
-
 #include <cstdlib>
 #include <dirent.h>
+#include <filesystem>
 #include <fstream>
-#include <ftw.h>
 #include <sstream>
 #include <stdexcept>
 #include <sys/stat.h>
+#ifdef _WIN32
+#include <direct.h>
+#include <random>
+#else
 #include <unistd.h>
+#endif
 
 namespace {
 
-int removeEntry(const char* path, const struct stat*, int, struct FTW*) {
-    return remove(path);
+void setVariable(const char* name, const std::string& value) {
+#ifdef _WIN32
+    _putenv_s(name, value.c_str());
+#else
+    setenv(name, value.c_str(), 1);
+#endif
 }
 
 // Every test sees the same local time zone.
 const bool kUtc = [] {
-    setenv("TZ", "UTC", 1);
+    setVariable("TZ", "UTC");
     tzset();
     return true;
 }();
 
 } // namespace
 
+#ifdef _WIN32
+// In the user's temporary folder, as a name the tests pass on as UTF-8.
+ScratchDirectory::ScratchDirectory() {
+    std::random_device random;
+    const std::filesystem::path parent = std::filesystem::temp_directory_path();
+    for (int attempt = 0; attempt < 100 && path_.empty(); ++attempt) {
+        const std::filesystem::path folder = parent / ("kavelo-test-" + std::to_string(random()));
+        if (std::filesystem::create_directory(folder))
+            path_ = folder.u8string();
+    }
+    if (path_.empty())
+        throw std::runtime_error("cannot create a scratch directory");
+}
+#else
 ScratchDirectory::ScratchDirectory() {
     char pattern[] = "/tmp/kavelo-test-XXXXXX";
     if (mkdtemp(pattern) == nullptr)
         throw std::runtime_error("cannot create a scratch directory");
     path_ = pattern;
 }
+#endif
 
 ScratchDirectory::~ScratchDirectory() {
-    nftw(path_.c_str(), removeEntry, 16, FTW_DEPTH | FTW_PHYS);
+    std::error_code ignored;
+    std::filesystem::remove_all(std::filesystem::u8path(path_), ignored);
 }
 
 std::string ScratchDirectory::write(const std::string& name, const std::string& content) const {
@@ -75,6 +99,14 @@ std::string readWholeFile(const std::string& path) {
     return content.str();
 }
 
+bool makeFolder(const std::string& path) {
+#ifdef _WIN32
+    return _mkdir(path.c_str()) == 0;
+#else
+    return mkdir(path.c_str(), 0700) == 0;
+#endif
+}
+
 void writeWholeFile(const std::string& path, const std::string& content) {
     std::ofstream(path, std::ios::binary) << content;
 }
@@ -87,14 +119,20 @@ bool readFromMemory(KaveloConfigParser& parser, const std::string& text, ReadRep
     (void)kUtc;
     if (text.empty())
         throw std::invalid_argument("a memory stream cannot be empty; write an empty file");
+#ifdef _WIN32
+    // No memory streams here: a scratch file holding the text.
+    static ScratchDirectory folder;
+    FILE* stream = std::fopen(folder.write("memory.txt", text).c_str(), "rb");
+#else
     std::string buffer = text;
     FILE* stream = fmemopen(buffer.data(), buffer.size(), "r");
+#endif
     if (stream == nullptr)
         throw std::runtime_error("cannot open a memory stream");
     ReadReport ownReport;
     ReadReport& read = report != nullptr ? *report : ownReport;
     read.toStandardError = false;
-    return parser.parseConfigFile(stream, read);
+    return parser.parseConfigFile(stream, read); // the read closes the stream
 }
 
 KaveloConfigParser parserIdentifiedAs(const std::string& firmware, const std::string& revision) {
@@ -106,7 +144,7 @@ KaveloConfigParser parserIdentifiedAs(const std::string& firmware, const std::st
 
 void useScratchHome() {
     static ScratchDirectory home;
-    setenv("HOME", home.path().c_str(), 1);
+    setVariable("HOME", home.path());
     const struct {
         const char* variable;
         const char* folder;
@@ -117,8 +155,8 @@ void useScratchHome() {
                    {"XDG_RUNTIME_DIR", "runtime"}};
     for (const auto& each : folders) {
         const std::string path = home.file(each.folder);
-        mkdir(path.c_str(), 0700);
-        setenv(each.variable, path.c_str(), 1);
+        makeFolder(path);
+        setVariable(each.variable, path);
     }
 }
 
@@ -135,16 +173,28 @@ std::tm fixedMoment() {
 
 std::time_t fixedClock() {
     std::tm moment = fixedMoment();
+#ifdef _WIN32
+    return _mkgmtime(&moment);
+#else
     return timegm(&moment);
+#endif
 }
 
 std::string firstLineOfCommand(const std::string& command) {
+#ifdef _WIN32
+    FILE* pipe = _popen(command.c_str(), "r");
+#else
     FILE* pipe = popen(command.c_str(), "r");
+#endif
     if (pipe == nullptr)
         return {};
     char line[512] = {};
     const bool read = std::fgets(line, sizeof line, pipe) != nullptr;
+#ifdef _WIN32
+    _pclose(pipe);
+#else
     pclose(pipe);
+#endif
     std::string text = read ? line : "";
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
         text.pop_back();
@@ -152,6 +202,10 @@ std::string firstLineOfCommand(const std::string& command) {
 }
 
 bool isMountedAt(const std::string& where) {
+#ifdef _WIN32
+    (void)where;
+    return false; // the tests mount nothing there
+#else
     std::ifstream table("/proc/self/mounts");
     std::string device, point, rest;
     while (table >> device >> point && std::getline(table, rest)) {
@@ -159,4 +213,5 @@ bool isMountedAt(const std::string& where) {
             return true;
     }
     return false;
+#endif
 }

@@ -26,6 +26,10 @@ class ScratchDirectory {
 
 std::string readWholeFile(const std::string& path);
 
+// Makes a folder (only the user may enter it where that can be said);
+// answers whether it did.
+bool makeFolder(const std::string& path);
+
 // How many temporary files of a save (".kavelo-save-*") `directory` holds.
 int saveTemporariesIn(const std::string& directory);
 void writeWholeFile(const std::string& path, const std::string& content);

@@ -1,10 +1,15 @@
 #!/usr/bin/env python3
 """What Windows asks of kavelo-config beyond what Linux does, under Wine.
 
-  windows-cases.py KAVELO-CONFIG.EXE HOLD-FILE.EXE WINE
+  windows-cases.py KAVELO-CONFIG.EXE HOLD-FILE.EXE HOLD-LOCK.EXE WINE CARD
+
+CARD is the folder that the Wine prefix shows as the removable drive E:.
 
 - a file that another program holds open (as Explorer's preview does) is
   saved all the same, rewritten where it is once it cannot be replaced;
+- a set waits for another run's lock on its file, and goes on once the
+  program holding it is killed;
+- cameras lists the card in the removable drive E:, and copy reaches it;
 - a file with the read-only attribute is not saved, and says so;
 - paths with letters beyond ASCII, and drive-letter paths with backslashes;
 - the output's line ends are the program's ("\\n", not "\\r\\n").
@@ -13,12 +18,13 @@ import os
 import subprocess
 import sys
 import tempfile
+import time
 
 START = "{KAVELO FW v2.20}\n{HW v003}\n"
 
 
 def main():
-    program, holder, wine = (os.path.abspath(p) for p in sys.argv[1:4])
+    program, holder, locker, wine, card = (os.path.abspath(p) for p in sys.argv[1:6])
     failures = []
 
     def kavelo(*arguments):
@@ -50,6 +56,38 @@ def main():
         hold.wait()
         check(not [n for n in os.listdir(".") if n.startswith(".kavelo-save-")],
               "no temporary is left beside it")
+
+        # Another run's lock: the set waits for it, and a holder that is
+        # killed gives it up.
+        fresh("LOCK.TXT")
+        locking = subprocess.Popen([wine, locker, "LOCK.TXT"], stdout=subprocess.PIPE)
+        check(locking.stdout.readline().strip() == b"held", "another program locks LOCK.TXT")
+        waiting = subprocess.Popen([wine, program, "set", "LOCK.TXT", "lens=fisheye", "--keep-clock"],
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        time.sleep(1.5)
+        check(waiting.poll() is None and open("LOCK.TXT").read() == START,
+              "a set waits while another program holds the lock")
+        locking.kill()
+        locking.wait()
+        try:
+            status = waiting.wait(timeout=10)
+        except subprocess.TimeoutExpired:
+            waiting.kill()
+            status = None
+        check(status == 0 and lens("LOCK.TXT") == b"2\n",
+              "the set goes on once the holder is killed (status %s)" % status)
+
+        # The card in the removable drive E:.
+        with open(os.path.join(card, "CONFIG.TXT"), "w", newline="\n") as out:
+            out.write(START)
+        listed = kavelo("cameras")
+        check(listed.returncode == 0 and listed.stdout ==
+              b"E:\\\tE:\\CONFIG.TXT\tKAVELO FW v2.20\t220\tHW v003\t3\tsupported\n",
+              "cameras lists the card in E: %r" % listed.stdout)
+        copied = kavelo("copy", "LOCK.TXT", "--all-cameras", "--keep-clock")
+        check(copied.returncode == 0 and copied.stdout == b"E:\\CONFIG.TXT: saved and checked\n"
+              and lens("E:\\CONFIG.TXT") == b"2\n",
+              "copy --all-cameras reaches it %r" % copied.stdout)
 
         # The read-only attribute.
         fresh("LOCKED.TXT")

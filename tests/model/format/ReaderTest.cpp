@@ -4,12 +4,16 @@
 #include "KaveloConfigParser.h"
 #include "ReadReport.h"
 #include "TestFiles.h"
+#include "WindowsSkips.h"
 
 #include <bitset>
 #include <cstdio>
 #include <cstring>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 namespace {
 
@@ -194,9 +198,24 @@ TEST_F(Reader, ALongDateTextIsCutTo255Bytes) {
 }
 
 TEST_F(Reader, WhatIsNoRegularFileIsRefusedWithAMessage) {
+#ifdef _WIN32
+    // Its C runtime opens no folder: refused as a file that cannot be opened.
+    const char* const folderMessage = "";
+#else
+    const char* const folderMessage = "Problem reading file !!!\n";
+#endif
     EXPECT_EQ(stderrOf([&] { EXPECT_FALSE(config.readConfigFile(directory.path().c_str())); }),
-              "Problem reading file !!!\n");
+              folderMessage);
+#ifdef _WIN32
+    int ends[2];
+    ASSERT_EQ(_pipe(ends, 4096, _O_BINARY), 0);
+    const char text[] = "{KAVELO v2.15}\n{HW v003}\n";
+    ASSERT_EQ(_write(ends[1], text, sizeof text - 1), static_cast<int>(sizeof text - 1));
+    _close(ends[1]);
+    FILE* pipe = _fdopen(ends[0], "rb");
+#else
     FILE* pipe = popen("printf '{KAVELO v2.15}\\n{HW v003}\\n'", "r");
+#endif
     ASSERT_NE(pipe, nullptr);
     EXPECT_EQ(stderrOf([&] { EXPECT_FALSE(config.parseConfigFile(pipe)); }),
               "Problem reading file !!!\n");
@@ -207,6 +226,10 @@ TEST_F(Reader, WhatIsNoRegularFileIsRefusedWithAMessage) {
 
 namespace {
 
+#ifdef _WIN32
+SKIPPED_ON_WINDOWS(ReaderStreams, AnyStreamWhoseSizeASeekMeasuresIsRead,
+                   "its C runtime has no stream without a descriptor (fopencookie)")
+#else
 // A stream with no descriptor, which reads the text and seeks only if asked
 // to allow it: a seek to the end is how the reader measures a stream.
 struct CookieText {
@@ -251,16 +274,19 @@ TEST(ReaderStreams, AnyStreamWhoseSizeASeekMeasuresIsRead) {
 
     CookieText seekable{text};
     KaveloConfigParser fromCookie;
-    EXPECT_EQ(stderrOf([&] { EXPECT_TRUE(fromCookie.parseConfigFile(cookieStream(seekable, true))); }),
-              "");
+    EXPECT_EQ(
+        stderrOf([&] { EXPECT_TRUE(fromCookie.parseConfigFile(cookieStream(seekable, true))); }),
+        "");
     EXPECT_EQ(fromCookie.getCameraValue(63), 1063);
 
     CookieText unseekable{text};
     KaveloConfigParser refused;
-    EXPECT_EQ(stderrOf([&] { EXPECT_FALSE(refused.parseConfigFile(cookieStream(unseekable, false))); }),
-              "Problem reading file !!!\n");
+    EXPECT_EQ(
+        stderrOf([&] { EXPECT_FALSE(refused.parseConfigFile(cookieStream(unseekable, false))); }),
+        "Problem reading file !!!\n");
     EXPECT_EQ(refused.getCameraValue(37), 1);
 }
+#endif
 
 TEST(ReaderReport, NamesWhatTheFileLackedAsWellAsSayingItOnStandardError) {
     KaveloConfigParser source = parserIdentifiedAs("KAVELO v2.20");
@@ -271,7 +297,8 @@ TEST(ReaderReport, NamesWhatTheFileLackedAsWellAsSayingItOnStandardError) {
 
     KaveloConfigParser config;
     ReadReport report;
-    const std::string printed = stderrOf([&] { EXPECT_TRUE(config.readConfigFile(path.c_str(), report)); });
+    const std::string printed =
+        stderrOf([&] { EXPECT_TRUE(config.readConfigFile(path.c_str(), report)); });
     // Without triple 3's line its green gain is not found after triple 2's,
     // while triple 2's blue gain still stands after that position.
     std::bitset<kSettingCount> expected;

@@ -1,5 +1,15 @@
 // The lock that the command line and the window take around a read and a
 // save, and the descriptors a save holds, which no other program inherits.
+#ifdef _WIN32
+#include "WindowsSkips.h"
+
+SKIPPED_ON_WINDOWS(
+    FileLock, AWaitWithALimitGivesUpAndSaysSo,
+    "another program's lock is a flock there; win32/FileLockTest tries the Windows lock")
+SKIPPED_ON_WINDOWS(
+    FileLock, ASavesDescriptorsAreNotInherited,
+    "it looks through /proc/self/fd; Windows handles are inherited only when asked for")
+#else
 #include "FileLock.h"
 #include "SafeFileReplace.h"
 #include "TestFiles.h"
@@ -94,3 +104,4 @@ TEST(FileLock, ASavesDescriptorsAreNotInherited) {
 }
 
 } // namespace
+#endif // _WIN32

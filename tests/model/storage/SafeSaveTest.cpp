@@ -1,4 +1,27 @@
 // A save never leaves a half-written or wrongly replaced file on the card.
+#include "SafeFileReplace.h"
+
+#include <cerrno>
+#include <gtest/gtest.h>
+
+#ifdef _WIN32
+#include "WindowsSkips.h"
+
+namespace {
+
+constexpr char kPosixSaveCalls[] =
+    "it fails the POSIX save's system calls one by one; win32/SafeSaveTest tries the Win32 save";
+
+SKIPPED_ON_WINDOWS(SafeSave, AFailureLeavesTheOldFileAndNoTemporaryFile, kPosixSaveCalls)
+SKIPPED_ON_WINDOWS(SafeSave, ShortAndInterruptedWritesStillWriteEverything, kPosixSaveCalls)
+SKIPPED_ON_WINDOWS(SafeSave, KeepsThePermissionBitsOfTheFileItReplaces, kPosixSaveCalls)
+SKIPPED_ON_WINDOWS(SafeSave, ANewFileGetsTheModeOfAPlainCreate, kPosixSaveCalls)
+SKIPPED_ON_WINDOWS(SafeSave, ASymbolicLinkStaysAndTheFileItNamesIsReplaced, kPosixSaveCalls)
+SKIPPED_ON_WINDOWS(SafeSave, WhatIsNoRegularFileIsNeverReplaced, kPosixSaveCalls)
+SKIPPED_ON_WINDOWS(SafeSave, ARewriteInPlaceFlushesTheFileItself, kPosixSaveCalls)
+SKIPPED_ON_WINDOWS(SafeSave, ATemporaryOfASaveUnderWayStaysAndDoesNotHoldUpAnother, kPosixSaveCalls)
+} // namespace
+#else
 #include "ConfigFileText.h"
 #include "KaveloConfigParser.h"
 #include "SafeFileReplace.h"
@@ -194,6 +217,11 @@ TEST_F(SafeSave, ATemporaryOfASaveUnderWayStaysAndDoesNotHoldUpAnother) {
     EXPECT_EQ(directory.entryCount(), 2);
     close(held);
 }
+
+} // namespace
+#endif // _WIN32
+
+namespace {
 
 TEST(ReplaceFileContents, NoPathIsNoFile) {
     for (const char* path : {static_cast<const char*>(nullptr), ""}) {

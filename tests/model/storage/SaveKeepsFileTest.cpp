@@ -1,6 +1,29 @@
 // A save keeps what the file is: who may write it, its owner and group, its
 // other names and extended attributes; a file-size limit or a full card is an
 // ordinary failure; and a path that loads also saves.
+#ifdef _WIN32
+#include "WindowsSkips.h"
+
+SKIPPED_ON_WINDOWS(SaveUnderLimits, AFileSizeLimitFailsTheSaveWithoutASignalAndKeepsTheFile,
+                   "a file-size limit (setrlimit, SIGXFSZ) is POSIX's")
+SKIPPED_ON_WINDOWS(SaveUnderLimits, AFullCardFailsTheSaveAndKeepsTheFile,
+                   "it fills a small tmpfs card that it mounts")
+SKIPPED_ON_WINDOWS(SaveKeepsTheFile, WhoMaySaveAndTheOwnerGroupAndModeThatStay,
+                   "owners, groups and mode bits are POSIX's; ReplaceFileW keeps Windows' own")
+SKIPPED_ON_WINDOWS(SaveKeepsTheFile, AFileTheUserMayWriteInAFolderTheUserMayNotIsRewrittenInPlace,
+                   "it drops to another user (setuid) in a forked child")
+SKIPPED_ON_WINDOWS(SaveKeepsTheFile, AHardLinkStaysOneFileWithTheNewText,
+                   "the cards' FAT and exFAT have no second names for a file")
+SKIPPED_ON_WINDOWS(
+    SaveKeepsTheFile, ExtendedAttributesAndAclsStay,
+    "extended attributes and POSIX ACLs are Linux's; ReplaceFileW keeps Windows' own")
+SKIPPED_ON_WINDOWS(SaveKeepsTheFile, WhatTheFolderGivesANewFileIsTakenAwayAgain,
+                   "a folder's default ACL is a POSIX ACL")
+SKIPPED_ON_WINDOWS(SaveKeepsTheFile, AWriteOnlyLeftoverTemporaryIsRemoved,
+                   "it drops to another user (setuid) in a forked child")
+SKIPPED_ON_WINDOWS(SaveKeepsTheFile, APathThatLoadsAlsoSaves,
+                   "paths of 4095 bytes: Windows' own limit is 260 characters")
+#else
 #include "ChildProcess.h"
 #include "SaveFixture.h"
 #include "SmallFileSystem.h"
@@ -416,3 +439,4 @@ TEST(SaveKeepsTheFile, APathThatLoadsAlsoSaves) {
 }
 
 } // namespace
+#endif // _WIN32

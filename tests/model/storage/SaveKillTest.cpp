@@ -1,5 +1,15 @@
 // A save killed at any moment leaves the old or the new file, whole, and at
 // most a temporary file that the next save removes.
+#ifdef _WIN32
+#include "WindowsSkips.h"
+
+SKIPPED_ON_WINDOWS(SaveUnderKills, TheFileStaysWholeAndTheNextSaveLeavesNoTemporary,
+                   "it kills forked children in the middle of saves")
+SKIPPED_ON_WINDOWS(SaveUnderKills, AKilledRewriteInPlaceLeavesNoTemporaryAfterTheNextSave,
+                   "it kills forked children in the middle of saves")
+SKIPPED_ON_WINDOWS(SaveUnderKills, SavesSideBySideKeepEachOthersTemporary,
+                   "it kills forked children in the middle of saves")
+#else
 #include "ChildProcess.h"
 #include "SaveFixture.h"
 
@@ -124,3 +134,4 @@ TEST(SaveUnderKills, SavesSideBySideKeepEachOthersTemporary) {
 }
 
 } // namespace
+#endif // _WIN32

@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # kavelo-config for Windows: cross-built with MinGW-w64 and tried under Wine,
 # in a scratch Wine prefix, console only:
+#   0. the model's and the command line's test suites, each test that needs
+#      what only POSIX gives skipped with its reason;
 #   1. 200 generated camera files, each made by the Linux and the Windows
 #      build from the same start and the same changes: byte-identical files
 #      and the same output of show, get and check; then one copy to all;
 #   2. what Windows asks beyond Linux: a file held open by another program,
-#      the read-only attribute, names beyond ASCII, drive-letter paths with
-#      backslashes, line ends.
+#      the read-only attribute, another run's lock, a card in a removable
+#      drive, names beyond ASCII, drive-letter paths with backslashes, line
+#      ends.
 # Installs MinGW-w64 and Wine (apt-get, with sudo when not root) where
 # missing; builds the Linux kavelo-config first if it is not built.
 set -euo pipefail
@@ -46,15 +49,41 @@ trap cleanup EXIT
 # The prefix made once (wineboot), then one server kept for all the runs:
 # each would otherwise start its own.
 "$wine" build/windows/cli/kavelo-config.exe --version >/dev/null
+# A folder of ours as the removable drive E: (Wine's "floppy" type), for
+# cameras; Wine reads its drives when its server starts.
+card="$(dirname "$WINEPREFIX")/card"
+mkdir "$card"
+ln -s "$card" "$WINEPREFIX/dosdevices/e:"
+"$wine" reg add 'HKLM\Software\Wine\Drives' /v e: /d floppy /f >/dev/null
 "$wineserver" -w
 setsid nohup "$wineserver" -p >/dev/null 2>&1 </dev/null &
 # Wine's own services start with the first program and stay with the
 # server: started here, they hold no pipe a test reads to its end.
 "$wine" build/windows/cli/kavelo-config.exe --version >/dev/null 2>&1 </dev/null
 
+echo "== Windows: the model's and the command line's tests"
+failed=0
+for suite in build/windows/tests/model/*/*_tests.exe build/windows/tests/cli/cli_tests.exe; do
+  log="$(dirname "$WINEPREFIX")/$(basename "$suite" .exe).log"
+  status=0
+  "$wine" "$suite" >"$log" 2>&1 </dev/null || status=$?
+  passed=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) tests\?\./\1/p' "$log")
+  skipped=$(sed -n 's/^\[  SKIPPED \] \([0-9]*\) tests\?, listed below:/\1/p' "$log")
+  echo "$(basename "$suite" .exe): ${passed:-0} passed, ${skipped:-0} skipped"
+  # Each skip's name and reason: the line after gtest's "Skipped".
+  awk '{ sub(/\r$/, "") } /: Skipped$/ { getline reason; sub(/\r$/, "", reason); getline name; sub(/^\[  SKIPPED \] /, "", name);
+                      sub(/ \(.*$/, "", name); print "  skipped " name ": " reason }' "$log"
+  if [ "$status" -ne 0 ]; then
+    cat "$log"
+    failed=1
+  fi
+done
+[ "$failed" -eq 0 ]
+
 echo "== Windows: round trip of generated files through both builds"
 python3 tests/windows/round-trip.py build/release/cli/kavelo-config \
   build/windows/cli/kavelo-config.exe "$wine" "${KAVELO_ROUND_TRIP_FILES:-200}"
 echo "== Windows: what Windows asks beyond Linux"
 python3 tests/windows/windows-cases.py build/windows/cli/kavelo-config.exe \
-  build/windows/tests/windows/hold-file.exe "$wine"
+  build/windows/tests/windows/hold-file.exe build/windows/tests/windows/hold-lock.exe "$wine" \
+  "$card"

@@ -1,7 +1,10 @@
 // The safe save on Windows: the new text goes into a temporary beside the
-// file, opened without sharing, written and flushed; then it replaces the
-// file (ReplaceFileW keeps the file's attributes and security, MoveFileExW
-// makes a new one), write-through. A file another program holds open
+// file, opened without sharing, written and flushed; then it is renamed over
+// the file in one step (MoveFileExW, write-through), and given the file's
+// attributes. Not ReplaceFileW: under Wine it takes the old file away before
+// the new one comes, and a save killed in between lost the file (the file
+// system keeps no ACLs or streams on a camera's card for it to carry over
+// either). A file another program holds open
 // (Explorer's preview, an antivirus) is tried again for a moment, then
 // rewritten where it is: the text is on the card beside it by then.
 // Temporaries that a save ended early left behind go with the next save.
@@ -57,8 +60,7 @@ int writeAllTo(HANDLE file, const char* data, std::size_t size) {
     return 0;
 }
 
-// The path from the drive's root: the folder of a relative one is then
-// known, and ReplaceFileW takes only such paths.
+// The path from the drive's root: the folder of a relative one is then known.
 std::wstring fullPath(const std::wstring& path) {
     if (path.empty())
         return path;
@@ -191,10 +193,7 @@ int replace(const char* utf8, const char* data, std::size_t size) {
         for (int attempt = 0; attempt < kReplaceAttempts && !replaced; ++attempt) {
             if (attempt > 0)
                 std::this_thread::sleep_for(kReplacePause);
-            replaced = ReplaceFileW(path.c_str(), temporary.c_str(), nullptr,
-                                    REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS,
-                                    nullptr, nullptr) != 0 ||
-                       MoveFileExW(temporary.c_str(), path.c_str(),
+            replaced = MoveFileExW(temporary.c_str(), path.c_str(),
                                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
         }
         // Held open throughout by another program: written where it is.

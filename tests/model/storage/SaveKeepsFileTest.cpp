@@ -9,14 +9,13 @@ SKIPPED_ON_WINDOWS(SaveUnderLimits, AFileSizeLimitFailsTheSaveWithoutASignalAndK
 SKIPPED_ON_WINDOWS(SaveUnderLimits, AFullCardFailsTheSaveAndKeepsTheFile,
                    "it fills a small tmpfs card that it mounts")
 SKIPPED_ON_WINDOWS(SaveKeepsTheFile, WhoMaySaveAndTheOwnerGroupAndModeThatStay,
-                   "owners, groups and mode bits are POSIX's; ReplaceFileW keeps Windows' own")
+                   "owners, groups and mode bits are POSIX's; a camera's card keeps none of them")
 SKIPPED_ON_WINDOWS(SaveKeepsTheFile, AFileTheUserMayWriteInAFolderTheUserMayNotIsRewrittenInPlace,
                    "it drops to another user (setuid) in a forked child")
 SKIPPED_ON_WINDOWS(SaveKeepsTheFile, AHardLinkStaysOneFileWithTheNewText,
                    "the cards' FAT and exFAT have no second names for a file")
-SKIPPED_ON_WINDOWS(
-    SaveKeepsTheFile, ExtendedAttributesAndAclsStay,
-    "extended attributes and POSIX ACLs are Linux's; ReplaceFileW keeps Windows' own")
+SKIPPED_ON_WINDOWS(SaveKeepsTheFile, ExtendedAttributesAndAclsStay,
+                   "extended attributes and POSIX ACLs are Linux's")
 SKIPPED_ON_WINDOWS(SaveKeepsTheFile, WhatTheFolderGivesANewFileIsTakenAwayAgain,
                    "a folder's default ACL is a POSIX ACL")
 SKIPPED_ON_WINDOWS(SaveKeepsTheFile, AWriteOnlyLeftoverTemporaryIsRemoved,

@@ -6,8 +6,10 @@
 #      AddressSanitizer and UndefinedBehaviorSanitizer;
 #   3. the reader's fuzzer: its seed corpus replayed, then a bounded run;
 #   4. the Debian package: built, checked by lintian, installed with apt on
-#      this machine (root or sudo), tried, removed and purged without a trace.
-# kavelo-config for Windows is tried apart, by scripts/test-windows.sh.
+#      this machine (root or sudo), tried, removed and purged without a trace;
+#   5. kavelo-config for Windows, cross-built with MinGW-w64 and tried under
+#      Wine: the model's and command line's suites, and against the Linux
+#      build (scripts/test-windows.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -31,5 +33,8 @@ bash scripts/fuzz.sh "${KAVELO_FUZZ_SECONDS:-45}"
 echo "== Debian package: build, lintian, install, use, remove"
 bash scripts/package.sh build
 bash tests/package/check-package.sh build/kavelo-manager_*.deb
+
+echo "== kavelo-config for Windows, under Wine"
+bash scripts/test-windows.sh
 
 echo "== All tests passed"

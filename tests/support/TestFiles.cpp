@@ -1,5 +1,6 @@
 #include "TestFiles.h"
 
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <dirent.h>
@@ -199,6 +200,13 @@ std::string firstLineOfCommand(const std::string& command) {
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
         text.pop_back();
     return text;
+}
+
+bool useGermanLocale() {
+    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "German_Germany.1252", "de-DE"})
+        if (std::setlocale(LC_ALL, name) != nullptr)
+            return true;
+    return false;
 }
 
 bool isMountedAt(const std::string& where) {

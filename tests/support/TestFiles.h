@@ -73,5 +73,10 @@ template <typename Action> std::string stderrOf(Action&& action) {
 // it prints none.
 std::string firstLineOfCommand(const std::string& command);
 
+// Sets the process locale to a German one, which writes a decimal comma,
+// under the names Linux or Windows give it; false where none is installed.
+// The caller puts the locale back.
+bool useGermanLocale();
+
 // Whether a file system is mounted at `where` now (as the mount table names it).
 bool isMountedAt(const std::string& where);

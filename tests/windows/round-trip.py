@@ -16,6 +16,8 @@ import subprocess
 import sys
 import tempfile
 
+from wine_run import run_under_wine
+
 
 def setting_names(linux):
     text = subprocess.run([linux, "--help"], capture_output=True, text=True, check=True).stdout
@@ -24,22 +26,10 @@ def setting_names(linux):
 
 
 last_errors = {}
-wine_failures = []
 
 
 def run(command, under_wine=False):
-    done = subprocess.run(command, capture_output=True)
-    # Wine itself failing to start the program (it happened once in some 2,600
-    # files: status 1, no output) is no answer of the program's: status 1
-    # comes with output from check alone, and every failure of its own names
-    # it; a crash has a status of its own. Such a run is tried again, and
-    # said; a fourth one fails the test.
-    if (under_wine and done.returncode == 1 and not done.stdout
-            and b"kavelo-config" not in done.stderr and len(wine_failures) < 3):
-        wine_failures.append((command[2:], done.returncode, done.stderr[-500:]))
-        print("Wine did not run %r (status %d, standard error %r): running it again"
-              % wine_failures[-1])
-        done = subprocess.run(command, capture_output=True)
+    done = run_under_wine(command) if under_wine else subprocess.run(command, capture_output=True)
     last_errors[command[0]] = done.stderr[-2000:]  # shown when the builds differ
     return done.returncode, done.stdout
 
@@ -90,7 +80,7 @@ def main():
             cwd = os.getcwd()
             os.chdir(folders[build])
             status, out = run(program + ["copy", os.path.relpath(source), "--keep-clock"]
-                              + targets)
+                              + targets, build == "windows")
             os.chdir(cwd)
             files = []
             for target in targets:

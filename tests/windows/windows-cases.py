@@ -10,15 +10,20 @@ CARD is the folder that the Wine prefix shows as the removable drive E:.
 - a set waits for another run's lock on its file, and goes on once the
   program holding it is killed;
 - cameras lists the card in the removable drive E:, and copy reaches it;
+- saves killed at any moment leave the file whole, old or new, and the next
+  save leaves no temporary beside it;
 - a file with the read-only attribute is not saved, and says so;
 - paths with letters beyond ASCII, and drive-letter paths with backslashes;
 - the output's line ends are the program's ("\\n", not "\\r\\n").
 """
 import os
+import random
 import subprocess
 import sys
 import tempfile
 import time
+
+from wine_run import run_under_wine
 
 START = "{KAVELO FW v2.20}\n{HW v003}\n"
 
@@ -28,7 +33,7 @@ def main():
     failures = []
 
     def kavelo(*arguments):
-        return subprocess.run([wine, program] + list(arguments), capture_output=True)
+        return run_under_wine([wine, program] + list(arguments))
 
     def check(condition, what):
         print(("ok      " if condition else "FAILED  ") + what)
@@ -76,6 +81,29 @@ def main():
             status = None
         check(status == 0 and lens("LOCK.TXT") == b"2\n",
               "the set goes on once the holder is killed (status %s)" % status)
+
+        # Saves killed at random moments, as by a pulled cable or Task Manager.
+        fresh("KILLED.TXT")
+        check(kavelo("set", "KILLED.TXT", "lens=standard", "--keep-clock").returncode == 0,
+              "a whole KILLED.TXT is made")
+        pace = random.Random(20261209)
+        killed, torn, leftovers = 0, [], 0
+        for n in range(40):
+            saving = subprocess.Popen(
+                [wine, program, "set", "KILLED.TXT", "lens=" + ("fisheye", "wide-angle")[n % 2],
+                 "--keep-clock"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            time.sleep(pace.uniform(0.0, 0.1))
+            saving.kill()
+            killed += saving.wait() != 0
+            read = kavelo("get", "KILLED.TXT", "lens")
+            if read.returncode != 0 or read.stdout not in (b"0\n", b"1\n", b"2\n"):
+                torn.append((read.returncode, read.stdout, read.stderr[-300:]))
+            leftovers += len([n for n in os.listdir(".") if n.startswith(".kavelo-save-")])
+        check(not torn, "%d saves killed on the way: the file is whole, old or new, each time %r"
+              % (killed, torn))
+        check(kavelo("set", "KILLED.TXT", "lens=standard", "--keep-clock").returncode == 0
+              and not [n for n in os.listdir(".") if n.startswith(".kavelo-save-")],
+              "and the next save leaves no temporary (%d were found after kills)" % leftovers)
 
         # The card in the removable drive E:.
         with open(os.path.join(card, "CONFIG.TXT"), "w", newline="\n") as out:

@@ -1,5 +1,6 @@
 // The reason texts for a refused file, chosen from the numbers the read left.
 #include "LoadMessages.h"
+#include "TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -41,8 +42,7 @@ TEST(LoadMessages, ChosenRevisionFirstThenByFirmware) {
 
 TEST(LoadMessages, VersionsKeepTheirDecimalPointInAnyLocale) {
     const std::string saved = std::setlocale(LC_ALL, nullptr);
-    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr &&
-        std::setlocale(LC_ALL, "de_DE.utf8") == nullptr)
+    if (!useGermanLocale())
         GTEST_SKIP() << "no locale with a decimal comma is installed";
     const std::string message = load_messages::failureMessage(3, 230);
     const std::string version = load_messages::firmwareVersionText(-5);

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 #include <string>
 #ifdef _WIN32
+#include "FileLock.h"
+
 #include <thread>
 #else
 #include "ChildProcess.h"
@@ -14,6 +16,16 @@ namespace {
 
 constexpr int kUpdates = 25;
 
+bool readNow(KaveloConfigParser& config, const std::string& path) {
+#ifdef _WIN32
+    // A reader there holds the file open without sharing its deletion, so a
+    // save meanwhile is written in place, and the reader may find it half
+    // done and refuse it. kavelo-config reads under the lock: so does this.
+    const FileLock lock(path);
+#endif
+    return config.readConfigFile(path.c_str());
+}
+
 // In a child: sets `setting` to 1, 2, ... kUpdates with `command`, and before
 // each update checks that its previous one is still in the file. Answers how
 // many were lost (the other writer saved an older value over them).
@@ -21,7 +33,7 @@ int updateInTurn(const std::string& path, int setting) {
     int lost = 0;
     for (int value = 1; value <= kUpdates; ++value) {
         KaveloConfigParser now;
-        if (!now.readConfigFile(path.c_str()))
+        if (!readNow(now, path))
             return 255;
         if (now.getCameraValue(setting) != value - 1)
             ++lost;

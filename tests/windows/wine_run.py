@@ -1,11 +1,13 @@
 """Running a Windows program under Wine, telling Wine's failures from its own.
 
-Wine now and then fails to start a program (once in some 2,600 files of the
-round trip: status 1, no output at all). A run that ends so is run again, and
-said: where it was the program's own answer (cameras with no camera) the
-second run gives it again, and every failure of kavelo-config's names it on
-standard error, a crash has a status of its own. Only three such runs are
-allowed; the fourth counts as the program's answer.
+Wine now and then fails to start a program, its server up and idle: a few
+times in ten thousand starts the program ends at once with status 1 and no
+output at all (and inside Wine, CreateProcessW fails with error 1359). A
+run that ends so is run again, and said: where it was the program's own
+answer (cameras with no camera) the second run gives it again, and every
+failure of kavelo-config's names it on standard error, a crash has a status
+of its own. Only three such runs are allowed; the fourth counts as the
+program's answer.
 """
 import subprocess
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <windows.h>
 
 namespace {
@@ -56,16 +57,9 @@ HANDLE inheritableFile(const std::string& path) {
 
 } // namespace
 
-RunResult runProgram(const std::vector<std::string>& arguments, long fileSizeLimit) {
-    if (fileSizeLimit > 0) {
-        ADD_FAILURE() << "Windows has no file-size limit for a process";
-        return {-1, "", ""};
-    }
-    const std::wstring program = programPath();
-    std::wstring commandLine = quoted(program);
-    for (const std::string& argument : arguments)
-        commandLine += L" " + quoted(wide(argument));
+namespace {
 
+RunResult runOnce(const std::wstring& program, std::wstring commandLine) {
     ScratchDirectory output;
     const HANDLE out = inheritableFile(output.file("out"));
     const HANDLE err = inheritableFile(output.file("err"));
@@ -89,4 +83,34 @@ RunResult runProgram(const std::vector<std::string>& arguments, long fileSizeLim
     CloseHandle(child.hProcess);
     return {static_cast<int>(status), readWholeFile(output.file("out")),
             readWholeFile(output.file("err"))};
+}
+
+// Wine now and then fails to start a program: CreateProcessW fails, or the
+// program ends at once with status 1 and no output at all. kavelo-config
+// names each failure of its own on standard error, and where status 1 and
+// silence are its answer (cameras with none), running it again gives the
+// same. Such a start is tried twice more, and said.
+bool wineDidNotRun(const RunResult& run) {
+    return (run.status == -1 && run.err.rfind("cannot start the program", 0) == 0) ||
+           (run.status == 1 && run.out.empty() && run.err.empty());
+}
+
+} // namespace
+
+RunResult runProgram(const std::vector<std::string>& arguments, long fileSizeLimit) {
+    if (fileSizeLimit > 0) {
+        ADD_FAILURE() << "Windows has no file-size limit for a process";
+        return {-1, "", ""};
+    }
+    const std::wstring program = programPath();
+    std::wstring commandLine = quoted(program);
+    for (const std::string& argument : arguments)
+        commandLine += L" " + quoted(wide(argument));
+    RunResult run = runOnce(program, commandLine);
+    for (int again = 0; again < 2 && wineDidNotRun(run); ++again) {
+        std::fprintf(stderr, "Wine did not run kavelo-config (status %d, %s): running it again\n",
+                     run.status, run.err.c_str());
+        run = runOnce(program, commandLine);
+    }
+    return run;
 }

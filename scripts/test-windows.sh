@@ -10,8 +10,9 @@
 #      the read-only attribute, another run's lock, a card in a removable
 #      drive, names beyond ASCII, drive-letter paths with backslashes, line
 #      ends.
-# Installs MinGW-w64 and Wine (apt-get, with sudo when not root) where
-# missing; builds the Linux kavelo-config first if it is not built.
+# Installs MinGW-w64, Wine and GoogleTest's source (apt-get, with sudo when
+# not root) where missing; builds the Linux kavelo-config first if it is not
+# built.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
@@ -20,7 +21,7 @@ cd "$root"
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 missing=()
-for p in g++-mingw-w64-x86-64-posix wine64 python3; do
+for p in g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix wine64 googletest python3 cmake; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
 if [ ${#missing[@]} -gt 0 ]; then

@@ -82,8 +82,9 @@ for suite in build/windows/tests/model/*/*_tests.exe build/windows/tests/cli/cli
   skipped=$(sed -n 's/^\[  SKIPPED \] \([0-9]*\) tests\?, listed below:/\1/p' "$log")
   echo "$(basename "$suite" .exe): ${passed:-0} passed, ${skipped:-0} skipped"
   # Each skip's name and reason: the line after gtest's "Skipped".
-  awk '{ sub(/\r$/, "") } /: Skipped$/ { getline reason; sub(/\r$/, "", reason); getline name; sub(/^\[  SKIPPED \] /, "", name);
-                      sub(/ \(.*$/, "", name); print "  skipped " name ": " reason }' "$log"
+  tr -d '\r' <"$log" | awk '/: Skipped$/ { getline reason; getline name
+    sub(/^\[  SKIPPED \] /, "", name); sub(/ \(.*$/, "", name)
+    print "  skipped " name ": " reason }'
   if [ "$status" -ne 0 ]; then
     cat "$log"
     failed=1
